@@ -1,0 +1,23 @@
+# Flags shared by every target of the project.
+#
+# kx_cxx_flags: what the numbers need on every compiler. The tolerance comparisons are strict,
+# so a fused multiply-add must never change a result: no contraction.
+add_library(kx_cxx_flags INTERFACE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(kx_cxx_flags INTERFACE -ffp-contract=off)
+elseif(MSVC)
+  target_compile_options(kx_cxx_flags INTERFACE /fp:precise)
+endif()
+
+# kx_dev_flags: the developer warnings, only inside this build.
+add_library(kx_dev_flags INTERFACE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(kx_dev_flags INTERFACE
+    $<BUILD_INTERFACE:-Wall -Wextra -Werror>)
+endif()
+
+if(KX_SANITIZE)
+  set(_kx_san -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(kx_cxx_flags INTERFACE ${_kx_san})
+  target_link_options(kx_cxx_flags INTERFACE ${_kx_san})
+endif()

@@ -1,0 +1,16 @@
+#!/bin/sh
+# The whole test suite: builds kxlib and its tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer (g++) and runs them, then builds and runs them with clang++ as well.
+# Installs the Debian packages it needs when they are missing.
+set -eu
+cd "$(dirname "$0")/.."
+. scripts/ensure-packages.sh
+ensure_packages cmake ninja-build g++ clang libgtest-dev
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+cmake --preset clang
+cmake --build --preset clang
+ctest --preset clang

@@ -1,0 +1,5 @@
+#include "kx/foundation/DataType.h"
+
+DataType::DataType() = default;
+
+void DataType::UtforEtterInit() {}

@@ -1,0 +1,4 @@
+target_sources(kx PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MessageBox.cpp)
