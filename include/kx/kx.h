@@ -1,6 +1,8 @@
 #pragma once
 // kxlib: every public header.
 
+#include "kx/containers/DT_Node.h"
+#include "kx/containers/DT_Nodeliste.h"
 #include "kx/foundation/DataType.h"
 #include "kx/foundation/Export.h"
 #include "kx/foundation/FlatExports.h"
