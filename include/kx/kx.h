@@ -14,3 +14,4 @@
 #include "kx/platform/ListBox.h"
 #include "kx/platform/MessageBox.h"
 #include "kx/resbuf/resbuf.h"
+#include "kx/text/Streng.h"

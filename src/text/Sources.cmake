@@ -1,0 +1,2 @@
+target_sources(kx PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Streng.cpp)
