@@ -14,10 +14,10 @@ namespace {
 
 // Process-wide state of the flat functions: zero when the library is loaded, unguarded.
 int gLastErrorCode = 0;
-std::intptr_t gSystemLong = 0;   // address of the current host interface object, or 0
+std::intptr_t gSystemLong = 0;  // address of the current host interface object, or 0
 
 constexpr int kOpenFileEntries = 100;
-constexpr std::size_t kOpenFileNameSize = 512;   // a name of at most 511 characters
+constexpr std::size_t kOpenFileNameSize = 512;  // a name of at most 511 characters
 char gOpenFiles[kOpenFileEntries][kOpenFileNameSize] = {};
 
 constexpr int kQueryErrorCode = -9999;
@@ -39,7 +39,8 @@ bool EqualIgnoringCase(const char* a, const char* b) {
 }
 
 std::intptr_t InstallBuiltIn() {
-  gSystemLong = reinterpret_cast<std::intptr_t>(static_cast<KxBasicAPI*>(&kx::detail::BuiltInAPI()));
+  gSystemLong =
+      reinterpret_cast<std::intptr_t>(static_cast<KxBasicAPI*>(&kx::detail::BuiltInAPI()));
   return gSystemLong;
 }
 
@@ -82,7 +83,7 @@ resbuf* WINKMR00_newrb(short type) {
   }
   record->rbnext = nullptr;
   record->restype = type;
-  record->resval.rstring = nullptr;   // calloc's zero bytes are a null pointer on our platforms too
+  record->resval.rstring = nullptr;  // calloc's zero bytes are a null pointer on our platforms too
   return record;
 }
 

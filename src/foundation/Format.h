@@ -25,10 +25,10 @@ char* CopyBounded(char* buffer, std::size_t size, const char* src);
 
 // Formats the variadic arguments that follow fmt in the calling function into the array buffer
 // (cut at its size - 1 characters). For the library's variadic "format and pass on" members.
-#define KX_FORMAT_VARARGS(buffer, fmt)                                     \
-  do {                                                                     \
-    va_list kx_format_args_;                                               \
-    va_start(kx_format_args_, fmt);                                        \
-    ::kx::detail::FormatV(buffer, sizeof(buffer), fmt, kx_format_args_);   \
-    va_end(kx_format_args_);                                               \
+#define KX_FORMAT_VARARGS(buffer, fmt)                                   \
+  do {                                                                   \
+    va_list kx_format_args_;                                             \
+    va_start(kx_format_args_, fmt);                                      \
+    ::kx::detail::FormatV(buffer, sizeof(buffer), fmt, kx_format_args_); \
+    va_end(kx_format_args_);                                             \
   } while (0)

@@ -109,4 +109,3 @@ void HovedObjekt::NullstillObjektTellere() {
   gCreated = 0;
   gDeleted = 0;
 }
-

@@ -14,8 +14,8 @@
 namespace {
 
 constexpr const char* kTraceFileName = "ORVADEBU.ERR";
-constexpr long kTraceOn = 8;       // debug mode flag: append every message to the trace file
-constexpr long kTraceTagged = 4;   // debug mode flag: entries in the form DEBUG2[text]
+constexpr long kTraceOn = 8;      // debug mode flag: append every message to the trace file
+constexpr long kTraceTagged = 4;  // debug mode flag: entries in the form DEBUG2[text]
 
 // The built-in host interface lives in static storage: built when the library is loaded,
 // destroyed when it is unloaded. Static destructors of the host may still print after that; they
@@ -29,7 +29,7 @@ struct BuiltInLifetime {
   ~BuiltInLifetime() {
     IO_Enhet* dying = gBuiltIn;
     gBuiltIn = nullptr;
-    dying->~IO_Enhet();   // stops being current (KxBasicAPI's destructor)
+    dying->~IO_Enhet();  // stops being current (KxBasicAPI's destructor)
   }
 };
 const BuiltInLifetime gBuiltInLifetime;
@@ -53,8 +53,10 @@ const char* ApplicationTitle() {
   // The name the host gave the current host interface, else the built-in one's; asking does not
   // install anything.
   auto* current = reinterpret_cast<KxBasicAPI*>(DOVERO01_GetSystemLong(2));
-  if (current != nullptr && current->API_ProgramName() != nullptr) return current->API_ProgramName();
-  if (gBuiltIn != nullptr && gBuiltIn->API_ProgramName() != nullptr) return gBuiltIn->API_ProgramName();
+  if (current != nullptr && current->API_ProgramName() != nullptr)
+    return current->API_ProgramName();
+  if (gBuiltIn != nullptr && gBuiltIn->API_ProgramName() != nullptr)
+    return gBuiltIn->API_ProgramName();
   return "kxlib";
 }
 

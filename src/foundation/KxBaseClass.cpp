@@ -79,6 +79,8 @@ KxBasicAPI* KxBaseClass::API(KxBasicAPI* api) {
   return kx::detail::CurrentAPI();
 }
 
-long KxBaseClass::SystemPlattform(long value) { return ExchangeUnlessQuery(gSystemPlattform, value); }
+long KxBaseClass::SystemPlattform(long value) {
+  return ExchangeUnlessQuery(gSystemPlattform, value);
+}
 
 long KxBaseClass::DebugFuncMode(long mode) { return ExchangeUnlessQuery(gDebugFuncMode, mode); }

@@ -111,7 +111,11 @@ unsigned long KxBasicAPI::API_Flags(unsigned long flags) {
   return previous;
 }
 
-char* KxBasicAPI::API_ProgramFileName(const char* s) { return ReplaceOwnedCopy(programFileName_, s); }
+char* KxBasicAPI::API_ProgramFileName(const char* s) {
+  return ReplaceOwnedCopy(programFileName_, s);
+}
 char* KxBasicAPI::API_ProgramVersion(const char* s) { return ReplaceOwnedCopy(programVersion_, s); }
-char* KxBasicAPI::API_ProgramFileTime(const char* s) { return ReplaceOwnedCopy(programFileTime_, s); }
+char* KxBasicAPI::API_ProgramFileTime(const char* s) {
+  return ReplaceOwnedCopy(programFileTime_, s);
+}
 char* KxBasicAPI::API_ProgramName(const char* s) { return ReplaceOwnedCopy(programName_, s); }

@@ -30,8 +30,8 @@ std::string AbsolutePath(const std::string& path) {
 // terminal); an empty answer or the end of input cancels.
 bool ConsoleFileDialog(const FileDialogRequest& request, std::string& path) {
   if (::isatty(STDIN_FILENO) == 0) return false;
-  std::fprintf(stderr, "%s", request.title != nullptr ? request.title
-                                                      : (request.open ? "Open" : "Save As"));
+  std::fprintf(stderr, "%s",
+               request.title != nullptr ? request.title : (request.open ? "Open" : "Save As"));
   if (request.initialName != nullptr && *request.initialName != '\0') {
     std::fprintf(stderr, " [%s]", request.initialName);
   }

@@ -30,7 +30,9 @@ TEST(FlatExports, MemoryAndStrings) {
   std::memset(block, 0xAB, 64);
   EXPECT_EQ(nc_free_mem(block), 1);
 
-  const char original[] = "bl\xE5" "b\xE6r";
+  const char original[] =
+      "bl\xE5"
+      "b\xE6r";
   char* copy = nc_strdup(original);
   char* second = KMR00_strdup(original);
   ASSERT_NE(copy, nullptr);
@@ -66,10 +68,10 @@ TEST(FlatExports, ChainsAreReleasedWithTheirOwnedStrings) {
   static char notOwned[] = "static";
   for (short code : {short{1004}, short{10}, short{-1}, RTREAL, RTLONG}) {
     resbuf* record = WINKMR00_newrb(code);
-    record->resval.rstring = notOwned;   // a code that owns no string: never released
+    record->resval.rstring = notOwned;  // a code that owns no string: never released
     append(record);
   }
-  resbuf* emptyText = WINKMR00_newrb(RTSTR);   // a text record without a string
+  resbuf* emptyText = WINKMR00_newrb(RTSTR);  // a text record without a string
   append(emptyText);
   EXPECT_EQ(WINKMR00_relrb(head), 1);
   EXPECT_STREQ(notOwned, "static");
@@ -86,7 +88,7 @@ bool SystemLongOfAFreshLibrary() {
   auto* io = dynamic_cast<IO_Enhet*>(reinterpret_cast<KxBasicAPI*>(builtIn));
   KX_FRESH_CHECK(ok, io != nullptr);
   KX_FRESH_CHECK(ok, DOVERO01_SetSystemLong(2, 0) == 1);
-  KX_FRESH_CHECK(ok, DOVERO01_SetSystemLong(0, 12345) == 1);   // installs the built-in; 12345 unused
+  KX_FRESH_CHECK(ok, DOVERO01_SetSystemLong(0, 12345) == 1);  // installs the built-in; 12345 unused
   KX_FRESH_CHECK(ok, DOVERO01_GetSystemLong(2) == builtIn);
   return ok;
 }
@@ -96,16 +98,16 @@ TEST(FlatExports, SystemLongOfAFreshLibrary) {
 }
 
 TEST(FlatExports, SystemLongModes) {
-  HostCapture host;   // current: the capturing interface
+  HostCapture host;  // current: the capturing interface
   const std::intptr_t current = DOVERO01_GetSystemLong(2);
   ASSERT_EQ(current, reinterpret_cast<std::intptr_t>(static_cast<KxBasicAPI*>(&host.Api())));
 
-  EXPECT_EQ(DOVERO01_SetSystemLong(3, current + 8), 1);   // not the current one: no change
+  EXPECT_EQ(DOVERO01_SetSystemLong(3, current + 8), 1);  // not the current one: no change
   EXPECT_EQ(DOVERO01_GetSystemLong(2), current);
-  EXPECT_EQ(DOVERO01_SetSystemLong(9, 0), 1);             // unknown mode: nothing
+  EXPECT_EQ(DOVERO01_SetSystemLong(9, 0), 1);  // unknown mode: nothing
   EXPECT_EQ(DOVERO01_GetSystemLong(2), current);
 
-  EXPECT_EQ(DOVERO01_SetSystemLong(1, 4711), 1);          // shows, stores nothing
+  EXPECT_EQ(DOVERO01_SetSystemLong(1, 4711), 1);  // shows, stores nothing
   EXPECT_EQ(DOVERO01_GetSystemLong(2), current);
   EXPECT_EQ(DOVERO01_GetSystemLong(1), current);
   ASSERT_EQ(host.Count(), 2u);
@@ -114,7 +116,7 @@ TEST(FlatExports, SystemLongModes) {
             "DOVERO01_GetSystemLong(DOVERO01_SL_VALUENAME) == " + std::to_string(current));
   EXPECT_EQ(host.All()[1].via, kx::test::Shown::Via::PlatformBox);
 
-  EXPECT_EQ(DOVERO01_SetSystemLong(3, current), 1);       // the current one removes itself
+  EXPECT_EQ(DOVERO01_SetSystemLong(3, current), 1);  // the current one removes itself
   EXPECT_EQ(DOVERO01_GetSystemLong(2), 0);
   EXPECT_EQ(DOVERO01_TRACE1("anything"), 0);
 }
@@ -145,7 +147,7 @@ TEST_F(OpenFileTable, QueryAndRemoveIgnoreCaseAndDuplicatesTakeTwoEntries) {
   EXPECT_EQ(Query("c:\\Data\\a.txt"), 1);
   EXPECT_EQ(Query("c:\\data\\a.tx"), 0);
   EXPECT_EQ(Remove("C:\\data\\a.TXT"), 1);
-  EXPECT_EQ(Query("C:\\DATA\\A.TXT"), 1);   // the second entry is still there
+  EXPECT_EQ(Query("C:\\DATA\\A.TXT"), 1);  // the second entry is still there
   EXPECT_EQ(Remove("C:\\DATA\\A.TXT"), 1);
   EXPECT_EQ(Query("C:\\DATA\\A.TXT"), 0);
   EXPECT_EQ(Remove("C:\\DATA\\A.TXT"), 0);
@@ -156,7 +158,7 @@ TEST_F(OpenFileTable, HundredEntriesThenFull) {
   EXPECT_EQ(Add("one too many"), 0);
   EXPECT_EQ(Query("one too many"), 0);
   EXPECT_EQ(Remove("file50"), 1);
-  EXPECT_EQ(Add("one too many"), 1);   // the freed entry is reused
+  EXPECT_EQ(Add("one too many"), 1);  // the freed entry is reused
   EXPECT_EQ(Query("ONE TOO MANY"), 1);
 }
 
@@ -166,9 +168,9 @@ TEST_F(OpenFileTable, BadInputIsRefused) {
   EXPECT_EQ(DOVERO01_OpenFileList("x", 3, nullptr), 0);
   EXPECT_EQ(DOVERO01_OpenFileList("x", -1, nullptr), 0);
   EXPECT_EQ(Add(""), 0);
-  EXPECT_EQ(Add(std::string(511, 'n')), 1);        // the longest name that fits
+  EXPECT_EQ(Add(std::string(511, 'n')), 1);  // the longest name that fits
   EXPECT_EQ(Query(std::string(511, 'N').c_str()), 1);
-  EXPECT_EQ(Add(std::string(512, 'm')), 0);        // would not fit: refused, never cut
+  EXPECT_EQ(Add(std::string(512, 'm')), 0);  // would not fit: refused, never cut
   EXPECT_EQ(Add(std::string(5000, 'm')), 0);
   EXPECT_EQ(Query(std::string(512, 'm').c_str()), 0);
   EXPECT_EQ(Query(std::string(5000, 'n').c_str()), 0);
@@ -183,7 +185,7 @@ TEST_F(OpenFileTable, ListBoxReceivesTheUsedEntriesInTableOrder) {
   Add("second");
   Add("third");
   Remove("second");
-  Add("fourth");   // takes the freed entry
+  Add("fourth");  // takes the freed entry
   EXPECT_EQ(DOVERO01_OpenFileList(nullptr, 99, &box), 1);
   EXPECT_EQ(box.lines, (std::vector<std::string>{"first", "fourth", "third"}));
 }

@@ -36,7 +36,7 @@ TEST(HovedObjekt, LeakCheckIsSilentWhenEveryObjectIsGone) {
   checker.NullstillObjektTellere();
   {
     DataType a, b;
-    DataType copy(a);   // copies count too
+    DataType copy(a);  // copies count too
   }
   auto owned = std::make_unique<HovedObjekt>();
   owned.reset();
@@ -63,12 +63,14 @@ TEST(HovedObjekt, LeakCheckReportsTheObjectsStillAlive) {
 
   { DataType extra(*alive); }
   checker.VisMsgHvisObjektTellereUlike("At exit: 50% done");
-  EXPECT_EQ(host.Last().text,
-            "Objects created  = 2 \nObjects deleted  = 1 \nDifference       = 1\nAt exit: 50% done");
+  EXPECT_EQ(
+      host.Last().text,
+      "Objects created  = 2 \nObjects deleted  = 1 \nDifference       = 1\nAt exit: 50% done");
 
   checker.VisObjektTellere();
   EXPECT_EQ(host.Last().via, Shown::Via::Printf);
-  EXPECT_EQ(host.Last().text, "\n[Obj Created=         2, Obj Deleted=         1,  Diff=         1]");
+  EXPECT_EQ(host.Last().text,
+            "\n[Obj Created=         2, Obj Deleted=         1,  Diff=         1]");
 }
 
 // One last error code behind all three routes.
@@ -77,7 +79,7 @@ TEST(HovedObjekt, LastErrorCodeIsSharedByEveryRoute) {
   KxBaseClass b;
   EXPECT_EQ(a.ErrorKode(-3), 0);
   EXPECT_EQ(a.ErrorKode(-9999), -3);
-  EXPECT_EQ(a.ErrorKode(-9999), -3);   // reading does not change it
+  EXPECT_EQ(a.ErrorKode(-9999), -3);  // reading does not change it
   EXPECT_EQ(b.ErrCode(-9999), -3);
   EXPECT_EQ(WINKMR00_ErrCode(-9999), -3);
 
@@ -96,7 +98,7 @@ TEST(HovedObjekt, ErrorBoxesAreTitledMessageAndLeaveTheCode) {
   EXPECT_EQ(object.Error1("x=%d", 5), 0);
   EXPECT_EQ(object.Error2("%s", "100% sure"), 0);
   const char* const nullFormat = nullptr;
-  EXPECT_EQ(object.Error1(nullFormat), 0);   // shows nothing
+  EXPECT_EQ(object.Error1(nullFormat), 0);  // shows nothing
   const std::string longText(600, 'z');
   object.Error1("%s", longText.c_str());
   EXPECT_EQ(object.ErrorKode(-9999), -4);
@@ -129,7 +131,7 @@ TEST(HovedObjekt, HostTextsAndLinesComeFromTheHostInterface) {
   EXPECT_STREQ(object.GetTekstNr(17, unknown), "default");
   EXPECT_EQ(object.LesCharStreng(buffer), 1);
   EXPECT_STREQ(buffer, "typed line");
-  EXPECT_EQ(object.LesCharStreng(buffer), 0);   // no more input
+  EXPECT_EQ(object.LesCharStreng(buffer), 0);  // no more input
   EXPECT_EQ(object.SkrivUtObj(), 1);
   EXPECT_EQ(host.Count(), 0u);
 }
@@ -149,9 +151,9 @@ TEST(HovedObjekt, IOEnhetAnswersOnlyAnIO_Enhet) {
   EXPECT_EQ(object.IOEnhet(), &host.Api());
   KxBasicAPI plain;
   EXPECT_EQ(object.API(&plain), &host.Api());
-  EXPECT_EQ(object.IOEnhet(), nullptr);   // a plain host interface offers no number reading
+  EXPECT_EQ(object.IOEnhet(), nullptr);  // a plain host interface offers no number reading
   IO_Enhet own;
-  EXPECT_EQ(object.IOEnhet(&own), nullptr);   // replaced the plain one
+  EXPECT_EQ(object.IOEnhet(&own), nullptr);  // replaced the plain one
   EXPECT_EQ(object.IOEnhet(), &own);
   object.API(&host.Api());
 }

@@ -24,8 +24,8 @@ TEST(IO_Enhet, IdentityFlagsAndOwnDebugMode) {
   EXPECT_EQ(io.KlasseType(), 1);
   EXPECT_STREQ(io.KlasseNavn(), "IO_Enhet");
   EXPECT_EQ(io.DebugMode(), 0);
-  EXPECT_EQ(io.DebugMode(8), 8);       // the new value
-  EXPECT_EQ(io.API_Flags(8), 512u);    // the previous flags
+  EXPECT_EQ(io.DebugMode(8), 8);     // the new value
+  EXPECT_EQ(io.API_Flags(8), 512u);  // the previous flags
   EXPECT_EQ(io.DebugMode(), 8);
   // Its own debug mode has nothing to do with the process-wide debug function mode.
   HovedObjekt object;
@@ -43,8 +43,8 @@ TEST(IO_Enhet, TextsGoToTheMessageBoxUnderTheApplicationTitle) {
   io.SkrivCharStreng("named");
   ASSERT_EQ(box.Count(), 5u);
   const auto& shown = box.All();
-  EXPECT_EQ(box.Texts(),
-            (std::vector<std::string>{"hello 100%", "via printf", "via box", "via error box", "named"}));
+  EXPECT_EQ(box.Texts(), (std::vector<std::string>{"hello 100%", "via printf", "via box",
+                                                   "via error box", "named"}));
   for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(shown[i].title, "kxlib") << i;
   EXPECT_EQ(shown[4].title, "Vegprofil");
   for (const Shown& s : shown) EXPECT_EQ(s.via, Shown::Via::PlatformBox);
@@ -60,7 +60,7 @@ bool ProgramNameOfTheBuiltInIsTheApplicationTitle() {
   HovedObjekt object;
   object.API()->API_ProgramName("Veg");
   object.Printf("x");
-  DOVERO01_GetSystemLong(1);   // a box shown straight by the library
+  DOVERO01_GetSystemLong(1);  // a box shown straight by the library
   KX_FRESH_CHECK(ok, titles == (std::vector<std::string>{"Veg", "Veg"}));
   kx::platform::SetMessageBoxHandler(nullptr);
   return ok;
@@ -74,14 +74,14 @@ TEST(IO_Enhet, ProgramNameOfTheBuiltInIsTheApplicationTitle) {
 TEST(IO_Enhet, DebugTraceFollowsTheDebugMode) {
   struct Case {
     long mode;
-    std::string expected;   // file content after "abc" and "def"; "" = no file
+    std::string expected;  // file content after "abc" and "def"; "" = no file
   };
   const Case cases[] = {
       {12, "DEBUG2[abc]DEBUG2[def]"},
       {8, "abcdef"},
       {4, ""},
       {0, ""},
-      {-8, ""},     // negative: off, though the flag bit is set
+      {-8, ""},  // negative: off, though the flag bit is set
       {-12, ""},
       {9, "abcdef"},
   };
@@ -167,13 +167,14 @@ TEST(IO_Enhet, FileDialogHandsTheRequestToThePlatformAndCopiesThePath) {
   IO_Enhet io;
   char result[512] = "unchanged";
 
-  box.fileDialogAnswers.push_back(std::nullopt);   // the user cancels
+  box.fileDialogAnswers.push_back(std::nullopt);  // the user cancels
   EXPECT_EQ(io.API_FileDialog(1, result, "Open profile", "prf", "veg.prf", 0, nullptr, nullptr), 0);
   EXPECT_STREQ(result, "unchanged");
 
   box.fileDialogAnswers.push_back("/data/veg.prf");
   EXPECT_EQ(io.API_FileDialog(0, result, nullptr, nullptr, nullptr, 0,
-                              "Profiles (*.prf)|*.prf|NYLP (*.nylp)|*.nylp|", nullptr), 1);
+                              "Profiles (*.prf)|*.prf|NYLP (*.nylp)|*.nylp|", nullptr),
+            1);
   EXPECT_STREQ(result, "/data/veg.prf");
 
   box.fileDialogAnswers.push_back("/x");

@@ -32,7 +32,7 @@ TEST(KxBaseClass, ClassTypeStoresAndReturnsTheNewValue) {
 bool ProcessWideValuesStartAtZeroAndAreShared() {
   bool ok = true;
   KxBaseClass a, b;
-  KX_FRESH_CHECK(ok, a.SystemPlattform(5) == 0);     // a set returns the previous value
+  KX_FRESH_CHECK(ok, a.SystemPlattform(5) == 0);  // a set returns the previous value
   KX_FRESH_CHECK(ok, b.SystemPlattform() == 5);
   KX_FRESH_CHECK(ok, a.DebugFuncMode(3) == 0);
   KX_FRESH_CHECK(ok, b.DebugFuncMode() == 3);
@@ -53,9 +53,9 @@ TEST(KxBaseClass, MessagesAreFormattedAndRoutedToTheHostInterface) {
   HostCapture host;
   KxBaseClass object;
 
-  EXPECT_EQ(object.Printf("a%db", 5), 3);   // what the host returns: the characters written
+  EXPECT_EQ(object.Printf("a%db", 5), 3);  // what the host returns: the characters written
   EXPECT_EQ(object.MsgBox(7, "T", "x%s", "y"), 1);
-  EXPECT_EQ(object.MsgBox("T2", "%s", "50% %d%n"), 1);   // shown as formatted, not formatted again
+  EXPECT_EQ(object.MsgBox("T2", "%s", "50% %d%n"), 1);  // shown as formatted, not formatted again
   EXPECT_EQ(object.ErrBox("E", "%s", "bad"), 0);
 
   ASSERT_EQ(host.Count(), 4u);
@@ -149,20 +149,21 @@ bool HostInterfaceIsInstalledReplacedAndRemoved() {
   KxBaseClass object;
   {
     IO_Enhet host;
-    KX_FRESH_CHECK(ok, object.API(&host) == nullptr);   // nothing was installed yet
+    KX_FRESH_CHECK(ok, object.API(&host) == nullptr);  // nothing was installed yet
     KX_FRESH_CHECK(ok, object.API() == &host);
     KX_FRESH_CHECK(ok, DOVERO01_GetSystemLong(2) == reinterpret_cast<std::intptr_t>(&host));
     KxBasicAPI second;
-    KX_FRESH_CHECK(ok, object.API(&second) == &host);   // hands back what it replaced
-    KX_FRESH_CHECK(ok, object.API(&host) == &second);   // ... which can be put back
-    { KxBasicAPI bystander; }                           // not current: changes nothing
+    KX_FRESH_CHECK(ok, object.API(&second) == &host);  // hands back what it replaced
+    KX_FRESH_CHECK(ok, object.API(&host) == &second);  // ... which can be put back
+    { KxBasicAPI bystander; }                          // not current: changes nothing
     KX_FRESH_CHECK(ok, object.API() == &host);
   }
   // The installed object removed itself; the built-in one takes over.
   KxBasicAPI* builtIn = object.API();
   KX_FRESH_CHECK(ok, builtIn != nullptr);
   auto* io = dynamic_cast<IO_Enhet*>(builtIn);
-  KX_FRESH_CHECK(ok, io != nullptr && io->KlasseType() == 1 && std::string(io->KlasseNavn()) == "IO_Enhet");
+  KX_FRESH_CHECK(
+      ok, io != nullptr && io->KlasseType() == 1 && std::string(io->KlasseNavn()) == "IO_Enhet");
   KX_FRESH_CHECK(ok, object.API() == builtIn);
   KX_FRESH_CHECK(ok, builtIn->API_Flags() == 512);
   return ok;

@@ -41,7 +41,8 @@ TEST(KxBasicAPI, WhatThePlainInterfaceDoesNotOfferIsRefused) {
   PrintRecorder api;
   double point[3] = {1, 2, 3};
   EXPECT_EQ(api.API_PickPoint(point, "Pick", nullptr, 0), 0);
-  EXPECT_EQ(api.printed, (std::vector<std::string>{"The function is not available in current API."}));
+  EXPECT_EQ(api.printed,
+            (std::vector<std::string>{"The function is not available in current API."}));
   EXPECT_EQ(api.API_TranslatePoint(point, 0, 1), 0);
   EXPECT_EQ(point[0], 1);
   EXPECT_EQ(point[2], 3);
@@ -61,7 +62,7 @@ TEST(KxBasicAPI, ProgramTextsAreOwnedCopies) {
   api.API_ProgramName(name.c_str());
   name = "changed";
   EXPECT_STREQ(api.API_ProgramName(), "Vegprofil");
-  EXPECT_STREQ(api.API_ProgramName("Ny"), "Ny");   // replaced; the old copy is released
+  EXPECT_STREQ(api.API_ProgramName("Ny"), "Ny");  // replaced; the old copy is released
   api.API_ProgramVersion("1.2");
 
   KxBasicAPI copy(api);

@@ -17,8 +17,8 @@ TEST(MessageBox, DefaultHandlerWritesToStandardErrorAndAnswersOk) {
 
 TEST(MessageBox, HandlerIsReplacedAndPutBack) {
   std::string seen;
-  auto previous = kx::platform::SetMessageBoxHandler(
-      [&](const char* text, const char* title, unsigned type) {
+  auto previous =
+      kx::platform::SetMessageBoxHandler([&](const char* text, const char* title, unsigned type) {
         seen = std::string(title) + ":" + text + ":" + std::to_string(type);
         return 2;
       });

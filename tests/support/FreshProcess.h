@@ -13,18 +13,18 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define KX_EXPECT_IN_FRESH_PROCESS(check)                                     \
-  do {                                                                        \
-    GTEST_FLAG_SET(death_test_style, "threadsafe");                           \
+#define KX_EXPECT_IN_FRESH_PROCESS(check)                                      \
+  do {                                                                         \
+    GTEST_FLAG_SET(death_test_style, "threadsafe");                            \
     EXPECT_EXIT(std::exit((check) ? 0 : 1), ::testing::ExitedWithCode(0), ""); \
   } while (0)
 
 // Inside a fresh-process check: reports a failed condition on standard error (shown by the test
 // when the exit code is wrong) and makes the check fail.
-#define KX_FRESH_CHECK(ok, condition)                                         \
-  do {                                                                        \
-    if (!(condition)) {                                                       \
+#define KX_FRESH_CHECK(ok, condition)                                              \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
       std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
-      ok = false;                                                             \
-    }                                                                         \
+      ok = false;                                                                  \
+    }                                                                              \
   } while (0)

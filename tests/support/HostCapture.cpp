@@ -10,7 +10,8 @@
 namespace kx::test {
 
 void CaptureAPI::Record(Shown::Via via, const char* text, const char* title, long flags) {
-  log_.push_back({via, text != nullptr ? text : "<null>", title != nullptr ? title : "<null>", flags});
+  log_.push_back(
+      {via, text != nullptr ? text : "<null>", title != nullptr ? title : "<null>", flags});
 }
 
 int CaptureAPI::API_MessageBox(const char* text, const char* title, long flags) {
@@ -57,7 +58,8 @@ int CaptureAPI::API_PickPoint(double* point, const char*, double* basePoint, uns
   if (picks.empty()) return 0;
   const Pick pick = picks.front();
   picks.pop_front();
-  if (pick.result >= 1 && point != nullptr) std::memcpy(point, pick.point.data(), sizeof(double) * 3);
+  if (pick.result >= 1 && point != nullptr)
+    std::memcpy(point, pick.point.data(), sizeof(double) * 3);
   return pick.result;
 }
 
@@ -96,9 +98,12 @@ HostCapture::HostCapture(Install what) {
       });
   previousDialog_ = kx::platform::SetFileDialogHandler(
       [this](const kx::platform::FileDialogRequest& request, std::string& path) {
-        DialogRequest seen{request.open, request.title ? request.title : "",
+        DialogRequest seen{request.open,
+                           request.title ? request.title : "",
                            request.defaultExt ? request.defaultExt : "",
-                           request.initialName ? request.initialName : "", {}, request.options};
+                           request.initialName ? request.initialName : "",
+                           {},
+                           request.options};
         for (const char* entry = request.filter; entry != nullptr && *entry != '\0';
              entry += std::strlen(entry) + 1) {
           seen.filter.emplace_back(entry);

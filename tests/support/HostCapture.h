@@ -26,15 +26,15 @@ namespace kx::test {
 // One thing shown to the user, in the order shown.
 struct Shown {
   enum class Via {
-    Printf,        // host interface: API_Printf
-    MessageBox,    // host interface: API_MessageBox
-    ErrorBox,      // host interface: API_ErrorBox
-    PlatformBox,   // the platform message box (built-in host interface, or a direct box)
+    Printf,       // host interface: API_Printf
+    MessageBox,   // host interface: API_MessageBox
+    ErrorBox,     // host interface: API_ErrorBox
+    PlatformBox,  // the platform message box (built-in host interface, or a direct box)
   };
   Via via;
   std::string text;
   std::string title;
-  long flags;      // the host interface's flags, or the platform box's type
+  long flags;  // the host interface's flags, or the platform box's type
 };
 
 // A host interface that records every output and answers input from a script.
@@ -56,11 +56,11 @@ class CaptureAPI : public IO_Enhet {
   int LesTall(int* value) override;
 
   // Scripted input.
-  std::deque<std::string> lines;      // answers of API_GetStr; empty: 0 (end of input)
-  std::deque<double> numbers;         // answers of LesTall; empty: 0 (reading fails)
+  std::deque<std::string> lines;  // answers of API_GetStr; empty: 0 (end of input)
+  std::deque<double> numbers;     // answers of LesTall; empty: 0 (reading fails)
   struct Pick {
     int result;
-    std::array<double, 3> point;      // written to the caller's array when result >= 1
+    std::array<double, 3> point;  // written to the caller's array when result >= 1
   };
   std::deque<Pick> picks;             // answers of API_PickPoint; empty: 0
   int translateResult = 0;            // result of API_TranslatePoint
@@ -74,7 +74,7 @@ class CaptureAPI : public IO_Enhet {
     unsigned long flags;
   };
   std::vector<PickCall> pickCalls;
-  std::vector<std::array<int, 2>> translateCalls;   // (from, to)
+  std::vector<std::array<int, 2>> translateCalls;  // (from, to)
 
  private:
   void Record(Shown::Via via, const char* text, const char* title, long flags);
@@ -85,8 +85,8 @@ class CaptureAPI : public IO_Enhet {
 class HostCapture {
  public:
   enum class Install {
-    HostAndBox,   // a CaptureAPI as the current host interface, and the platform box
-    BoxOnly,      // only the platform box: the built-in host interface stays in charge
+    HostAndBox,  // a CaptureAPI as the current host interface, and the platform box
+    BoxOnly,     // only the platform box: the built-in host interface stays in charge
   };
 
   explicit HostCapture(Install what = Install::HostAndBox);
@@ -114,7 +114,7 @@ class HostCapture {
   struct DialogRequest {
     bool open;
     std::string title, defaultExt, initialName;
-    std::vector<std::string> filter;   // the entries of the double-NUL list
+    std::vector<std::string> filter;  // the entries of the double-NUL list
     unsigned long options;
   };
   std::vector<DialogRequest> fileDialogRequests;

@@ -13,7 +13,7 @@ class KxBasicAPI;
 class KX_API KxBaseClass {
  public:
   KxBaseClass();
-  KxBaseClass(const KxBaseClass&) = default;             // copies the class type
+  KxBaseClass(const KxBaseClass&) = default;  // copies the class type
   KxBaseClass& operator=(const KxBaseClass&) = default;
   virtual ~KxBaseClass();
 

@@ -9,13 +9,13 @@
 namespace kx::platform {
 
 struct FileDialogRequest {
-  bool open = true;                  // an open dialog; false: save as
-  const char* title = nullptr;       // null: the platform's default title
-  const char* defaultExt = nullptr;  // appended (after a dot) to a name typed without extension
-  const char* initialName = nullptr; // proposed file name, or null
+  bool open = true;                   // an open dialog; false: save as
+  const char* title = nullptr;        // null: the platform's default title
+  const char* defaultExt = nullptr;   // appended (after a dot) to a name typed without extension
+  const char* initialName = nullptr;  // proposed file name, or null
   // The filter list, double-NUL terminated: description, NUL, pattern, NUL, ..., NUL.
   const char* filter = nullptr;
-  unsigned long options = 0;         // the dialog options (hide read-only, ask before overwrite)
+  unsigned long options = 0;  // the dialog options (hide read-only, ask before overwrite)
 };
 
 // Runs the dialog. Returns true with the chosen file's full path in path, or false when the user

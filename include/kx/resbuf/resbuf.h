@@ -14,18 +14,18 @@
 
 // The 24-byte value of a record. Which member is valid is told by the record's restype.
 union ads_u_val {
-  double rreal;             // RTREAL and real group codes
-  double rpoint[3];         // RTPOINT, RT3DPOINT and point group codes: x, y, z
-  short rint;               // RTSHORT and 16-bit integer group codes
-  char* rstring;            // RTSTR and text group codes; owned by the record
-  std::int32_t rlname[2];   // RTENAME and entity-name group codes: two 32-bit halves
-  std::int32_t rlong;       // RTLONG and 32-bit integer group codes
+  double rreal;            // RTREAL and real group codes
+  double rpoint[3];        // RTPOINT, RT3DPOINT and point group codes: x, y, z
+  short rint;              // RTSHORT and 16-bit integer group codes
+  char* rstring;           // RTSTR and text group codes; owned by the record
+  std::int32_t rlname[2];  // RTENAME and entity-name group codes: two 32-bit halves
+  std::int32_t rlong;      // RTLONG and 32-bit integer group codes
 };
 
 struct resbuf {
-  struct resbuf* rbnext;    // next record, null at the end of the chain
-  short restype;            // result-type code (RT...) or DXF group code
-  union ads_u_val resval;   // the value
+  struct resbuf* rbnext;   // next record, null at the end of the chain
+  short restype;           // result-type code (RT...) or DXF group code
+  union ads_u_val resval;  // the value
 };
 
 // Result-type codes of the host.
@@ -36,7 +36,7 @@ inline constexpr short RTSTR = 5005;
 inline constexpr short RTENAME = 5006;
 inline constexpr short RT3DPOINT = 5009;
 inline constexpr short RTLONG = 5010;
-inline constexpr short RTT = 5021;   // "true": carries no value
+inline constexpr short RTT = 5021;  // "true": carries no value
 
 static_assert(sizeof(ads_u_val) == 24, "the value of a result buffer is 24 bytes");
 static_assert(offsetof(resbuf, rbnext) == 0, "the link comes first");
