@@ -1,0 +1,16 @@
+#include "kx/numbers/DT_Desimaltall.h"
+
+namespace {
+
+constexpr int kMostDecimals = 255;
+
+}  // namespace
+
+DT_Desimaltall::DT_Desimaltall() = default;
+
+DT_Desimaltall::~DT_Desimaltall() = default;
+
+int DT_Desimaltall::AntDesimalerSomVises(int n) {
+  if (n >= 0 && n <= kMostDecimals) decimals_ = n;
+  return decimals_;
+}

@@ -1,0 +1,25 @@
+#include "kx/numbers/DT_Tall.h"
+
+#include "foundation/Format.h"
+#include "foundation/Host.h"
+
+DT_Tall::DT_Tall() = default;
+
+DT_Tall::~DT_Tall() = default;
+
+int DT_Tall::Init(const char*) {
+  return Error1(
+      "DT_Tall::Init( char *NumberAsString ) should not be called.There has to be a virtual "
+      "function i a derived class.");
+}
+
+char* DT_Tall::SomChar(const char*) {
+  kx::detail::ShowApplicationMessage(
+      "ERROR: DT_Tall::SomChar()\n You can't call this function directly.");
+  // Copied into the class's own buffer rather than handed out as a literal, so that a caller who
+  // writes into the text it got (as it may with any SomChar text) writes into writable memory.
+  static char text[kx::detail::kTextBufferSize];
+  return kx::detail::CopyBounded(text, sizeof text, "DT_Tall=NULL");
+}
+
+// Init(Streng*) is defined with the text classes, which it needs.
