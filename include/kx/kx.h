@@ -17,6 +17,7 @@
 #include "kx/numbers/DT_Heltall.h"
 #include "kx/numbers/DT_Int.h"
 #include "kx/numbers/DT_Longint.h"
+#include "kx/numbers/DT_StringInt.h"
 #include "kx/numbers/DT_Tall.h"
 #include "kx/platform/FileDialog.h"
 #include "kx/platform/ListBox.h"

@@ -2,6 +2,7 @@
 
 #include "foundation/Format.h"
 #include "foundation/Host.h"
+#include "kx/text/Streng.h"
 
 DT_Tall::DT_Tall() = default;
 
@@ -22,4 +23,7 @@ char* DT_Tall::SomChar(const char*) {
   return kx::detail::CopyBounded(text, sizeof text, "DT_Tall=NULL");
 }
 
-// Init(Streng*) is defined with the text classes, which it needs.
+int DT_Tall::Init(Streng* text) {
+  if (text == nullptr) return ErrorKode(-1);
+  return Init(static_cast<const char*>(text->Get()));
+}

@@ -7,4 +7,5 @@ target_sources(kx PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DT_Int.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DT_Longint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DT_Float.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DT_DoubleInt.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/DT_DoubleInt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DT_StringInt.cpp)

@@ -12,6 +12,7 @@
 
 #include "kx/foundation/KxBasicAPI.h"
 #include "kx/numbers/DT_DoubleInt.h"
+#include "kx/numbers/DT_StringInt.h"
 #include "kx/numbers/DT_Heltall.h"
 #include "numbers/NumberTest.h"
 #include "support/HostCapture.h"
@@ -227,6 +228,28 @@ TEST(DT_Double, CopiesAndPairs) {
   EXPECT_EQ((Values{fromObject.Get(), fromNull.Get(), fromZero.Get()}), (Values{3.5, 0, 0}));
   EXPECT_EQ((Ints{fromObject.AntDesimalerSomVises(), fromObject.Int().Get(), fromNull.Int().Get(),
                   fromZero.Int().Get()}), (Ints{2, 2, 0, 4}));
+}
+
+// A text value with an integer, and numbers set from a text value.
+TEST(DT_Double, StringPairsAndInitFromStreng) {
+  Streng text("K%d", 12);
+  DT_StringInt pair(&text, 7), empty;
+  DT_StringInt copy(pair);
+  copy.Int().Init(9);
+  copy.Add('x');
+  EXPECT_STREQ(pair.Get(), "K12");
+  EXPECT_STREQ(copy.Get(), "K12x");
+  EXPECT_EQ((Ints{pair.Int().Get(), copy.Int().Get(), empty.Lengde(), empty.Int().Get()}),
+            (Ints{7, 9, 0, 0}));
+
+  DT_Double d(1.0);
+  DT_Int i(1);
+  Streng number("12.75abc");
+  EXPECT_EQ((Ints{d.Init(&number), i.Init(&number)}), (Ints{1, 1}));
+  EXPECT_EQ((Values{d.Get(), static_cast<double>(i.Get())}), (Values{12.75, 12}));
+  d.ErrorKode(0);
+  EXPECT_EQ(d.Init(static_cast<Streng*>(nullptr)), 0);
+  EXPECT_EQ((Values{d.Get(), static_cast<double>(d.ErrorKode(-9999))}), (Values{12.75, -1}));
 }
 
 TEST(DT_Tall, PlaceholdersAndShownDecimals) {
