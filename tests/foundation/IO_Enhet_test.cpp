@@ -15,21 +15,22 @@
 #include "support/TempDir.h"
 
 using kx::test::HostCapture;
-using kx::test::Shown;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-TEST(IO_Enhet, IdentityFlagsAndOwnDebugMode) {
+TEST(IO_Enhet, IdentityFlagsDebugModeAndNumberedTexts) {
   IO_Enhet io;
   EXPECT_EQ(io.KlasseType(), 1);
   EXPECT_STREQ(io.KlasseNavn(), "IO_Enhet");
-  EXPECT_EQ(io.DebugMode(), 0);
   EXPECT_EQ(io.DebugMode(8), 8);     // the new value
   EXPECT_EQ(io.API_Flags(8), 512u);  // the previous flags
-  EXPECT_EQ(io.DebugMode(), 8);
-  // Its own debug mode has nothing to do with the process-wide debug function mode.
-  HovedObjekt object;
-  EXPECT_EQ(object.DebugMode(), 0);
+  EXPECT_EQ(io.API_Flags(), 8u);
+  EXPECT_EQ(HovedObjekt().DebugMode(), 0);  // unrelated to the process-wide mode
+  EXPECT_STREQ(io.GetTekstNr(17, nullptr), "");
+  char buffer[16] = "own text";
+  EXPECT_EQ(io.API_GetText(17, buffer), buffer);
+  EXPECT_STREQ(buffer, "own text");
 }
 
 TEST(IO_Enhet, TextsGoToTheMessageBoxUnderTheApplicationTitle) {
@@ -41,18 +42,14 @@ TEST(IO_Enhet, TextsGoToTheMessageBoxUnderTheApplicationTitle) {
   EXPECT_EQ(io.API_ErrorBox("via error box", "ignored title", 0x100001), 0);
   io.API_ProgramName("Vegprofil");
   io.SkrivCharStreng("named");
-  ASSERT_EQ(box.Count(), 5u);
-  const auto& shown = box.All();
-  EXPECT_EQ(box.Texts(), (std::vector<std::string>{"hello 100%", "via printf", "via box",
-                                                   "via error box", "named"}));
-  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(shown[i].title, "kxlib") << i;
-  EXPECT_EQ(shown[4].title, "Vegprofil");
-  for (const Shown& s : shown) EXPECT_EQ(s.via, Shown::Via::PlatformBox);
+  EXPECT_EQ(box.Lines(), (Lines{"Box[kxlib|0] hello 100%", "Box[kxlib|0] via printf",
+                                "Box[kxlib|0] via box", "Box[kxlib|0] via error box",
+                                "Box[Vegprofil|0] named"}));
 }
 
 bool ProgramNameOfTheBuiltInIsTheApplicationTitle() {
   bool ok = true;
-  std::vector<std::string> titles;
+  Lines titles;
   kx::platform::SetMessageBoxHandler([&](const char*, const char* title, unsigned) {
     titles.emplace_back(title);
     return 1;
@@ -61,7 +58,7 @@ bool ProgramNameOfTheBuiltInIsTheApplicationTitle() {
   object.API()->API_ProgramName("Veg");
   object.Printf("x");
   DOVERO01_GetSystemLong(1);  // a box shown straight by the library
-  KX_FRESH_CHECK(ok, titles == (std::vector<std::string>{"Veg", "Veg"}));
+  KX_FRESH_CHECK(ok, titles == (Lines{"Veg", "Veg"}));
   kx::platform::SetMessageBoxHandler(nullptr);
   return ok;
 }
@@ -70,32 +67,24 @@ TEST(IO_Enhet, ProgramNameOfTheBuiltInIsTheApplicationTitle) {
   KX_EXPECT_IN_FRESH_PROCESS(ProgramNameOfTheBuiltInIsTheApplicationTitle());
 }
 
-// The trace file for each debug mode: on only with flag 8 and a positive mode, tagged with flag 4.
+// The trace file for each debug mode: on only with flag 8 and a positive mode, tagged with flag 4;
+// the text is shown in every case.
 TEST(IO_Enhet, DebugTraceFollowsTheDebugMode) {
-  struct Case {
+  const struct {
     long mode;
-    std::string expected;  // file content after "abc" and "def"; "" = no file
-  };
-  const Case cases[] = {
-      {12, "DEBUG2[abc]DEBUG2[def]"},
-      {8, "abcdef"},
-      {4, ""},
-      {0, ""},
-      {-8, ""},  // negative: off, though the flag bit is set
-      {-12, ""},
-      {9, "abcdef"},
-  };
-  for (const Case& c : cases) {
+    std::string file;  // content after "abc" and "def"; "" = no file
+  } cases[] = {{12, "DEBUG2[abc]DEBUG2[def]"}, {8, "abcdef"}, {9, "abcdef"}, {4, ""},
+               {0, ""},  {-8, ""},  {-12, ""}};
+  for (const auto& c : cases) {
     kx::test::ScopedTempDir dir;
     HostCapture box(HostCapture::Install::BoxOnly);
     IO_Enhet io;
     io.DebugMode(c.mode);
     EXPECT_EQ(io.SkrivDebugStreng("abc"), 0);
     io.SkrivDebugStreng("def");
-    EXPECT_EQ(dir.Exists("ORVADEBU.ERR"), !c.expected.empty()) << "mode " << c.mode;
-    EXPECT_EQ(dir.Read("ORVADEBU.ERR"), c.expected) << "mode " << c.mode;
-    // Shown in every case.
-    EXPECT_EQ(box.Texts(), (std::vector<std::string>{"abc", "def"})) << "mode " << c.mode;
+    EXPECT_EQ(dir.Exists("ORVADEBU.ERR"), !c.file.empty()) << c.mode;
+    EXPECT_EQ(dir.Read("ORVADEBU.ERR"), c.file) << c.mode;
+    EXPECT_EQ(box.Texts(), (Lines{"abc", "def"})) << c.mode;
   }
 }
 
@@ -108,21 +97,20 @@ TEST(IO_Enhet, DebugTraceOfANullTextAndOfAnUnwritableFile) {
   io.SkrivDebugStreng(nullptr);
   EXPECT_EQ(dir.Read("ORVADEBU.ERR"), "before:\nDEBUG IO_Enhet::SkrivCharStreng( NULL )");
 
-  // A trace file that cannot be opened is ignored; the message is still shown.
   std::filesystem::remove(dir.Path() / "ORVADEBU.ERR");
-  std::filesystem::create_directory(dir.Path() / "ORVADEBU.ERR");
+  std::filesystem::create_directory(dir.Path() / "ORVADEBU.ERR");  // cannot be opened
   box.Clear();
   EXPECT_EQ(io.SkrivDebugStreng("still shown"), 0);
-  EXPECT_EQ(box.Texts(), (std::vector<std::string>{"still shown"}));
+  EXPECT_EQ(box.Texts(), (Lines{"still shown"}));
 }
 
 TEST(IO_Enhet, ReadingNumbersIsNotProvided) {
   struct BoxRecorder : IO_Enhet {
     int API_MessageBox(const char* text, const char* title, long flags) override {
-      seen.push_back({Shown::Via::MessageBox, text, title, flags});
+      seen.push_back(std::string(title) + "|" + std::to_string(flags) + "|" + text);
       return IO_Enhet::API_MessageBox(text, title, flags);
     }
-    std::vector<Shown> seen;
+    Lines seen;
   };
   HostCapture box(HostCapture::Install::BoxOnly);
   BoxRecorder io;
@@ -130,72 +118,40 @@ TEST(IO_Enhet, ReadingNumbersIsNotProvided) {
   long l = 8;
   float f = 9.5f;
   double d = 10.25;
-  EXPECT_EQ(io.LesTall(&i), 1);
-  EXPECT_EQ(io.LesTall(&l), 1);
-  EXPECT_EQ(io.LesTall(&f), 1);
-  EXPECT_EQ(io.LesTall(&d), 1);
-  EXPECT_EQ(i, 7);
-  EXPECT_EQ(l, 8);
-  EXPECT_EQ(f, 9.5f);
-  EXPECT_EQ(d, 10.25);
-  const std::vector<std::string> expected = {
-      "IO_Enhet::LesTall( int *enInt ) is not created yet !",
-      "IO_Enhet::LesTall( long int *enLongint ) is not created yet !",
-      "IO_Enhet::LesTall( float *enFloat ) is not created yet !",
-      "IO_Enhet::LesTall( double *enDouble ) is not created yet !",
-  };
-  ASSERT_EQ(io.seen.size(), expected.size());
-  for (std::size_t k = 0; k < expected.size(); ++k) {
-    EXPECT_EQ(io.seen[k].text, expected[k]);
-    EXPECT_EQ(io.seen[k].title, "Message");
-    EXPECT_EQ(io.seen[k].flags, 0);
-  }
-  EXPECT_EQ(box.Texts(), expected);
-}
-
-TEST(IO_Enhet, NumberedTextsAreTheCallersBuffer) {
-  IO_Enhet io;
-  EXPECT_STREQ(io.GetTekstNr(17, nullptr), "");
-  char buffer[16] = "own text";
-  EXPECT_EQ(io.GetTekstNr(17, buffer), buffer);
-  EXPECT_EQ(io.API_GetText(17, buffer), buffer);
-  EXPECT_STREQ(buffer, "own text");
+  EXPECT_EQ(io.LesTall(&i) + io.LesTall(&l) + io.LesTall(&f) + io.LesTall(&d), 4);
+  EXPECT_TRUE(i == 7 && l == 8 && f == 9.5f && d == 10.25);
+  EXPECT_EQ(io.seen,
+            (Lines{"Message|0|IO_Enhet::LesTall( int *enInt ) is not created yet !",
+                   "Message|0|IO_Enhet::LesTall( long int *enLongint ) is not created yet !",
+                   "Message|0|IO_Enhet::LesTall( float *enFloat ) is not created yet !",
+                   "Message|0|IO_Enhet::LesTall( double *enDouble ) is not created yet !"}));
+  EXPECT_EQ(box.Count(), 4u);
 }
 
 TEST(IO_Enhet, FileDialogHandsTheRequestToThePlatformAndCopiesThePath) {
   HostCapture box(HostCapture::Install::BoxOnly);
   IO_Enhet io;
   char result[512] = "unchanged";
-
-  box.fileDialogAnswers.push_back(std::nullopt);  // the user cancels
+  box.fileDialogAnswers = {std::nullopt, "/data/veg.prf", "/" + std::string(700, 'p')};
   EXPECT_EQ(io.API_FileDialog(1, result, "Open profile", "prf", "veg.prf", 0, nullptr, nullptr), 0);
-  EXPECT_STREQ(result, "unchanged");
-
-  box.fileDialogAnswers.push_back("/data/veg.prf");
+  EXPECT_STREQ(result, "unchanged");  // cancelled
   EXPECT_EQ(io.API_FileDialog(0, result, nullptr, nullptr, nullptr, 0,
                               "Profiles (*.prf)|*.prf|NYLP (*.nylp)|*.nylp|", nullptr),
             1);
   EXPECT_STREQ(result, "/data/veg.prf");
-
-  box.fileDialogAnswers.push_back("/x");
-  EXPECT_EQ(io.API_FileDialog(1, nullptr, nullptr, nullptr, nullptr, 0, "Text|*.txt", nullptr), 1);
-
-  box.fileDialogAnswers.push_back("/" + std::string(700, 'p'));
-  EXPECT_EQ(io.API_FileDialog(1, result, nullptr, nullptr, nullptr, 0, nullptr, nullptr), 1);
+  EXPECT_EQ(io.API_FileDialog(1, result, nullptr, nullptr, nullptr, 0, "Text|*.txt", nullptr), 1);
   EXPECT_EQ(std::string(result), "/" + std::string(510, 'p'));
 
-  ASSERT_EQ(box.fileDialogRequests.size(), 4u);
+  ASSERT_EQ(box.fileDialogRequests.size(), 3u);
   const auto& first = box.fileDialogRequests[0];
   EXPECT_TRUE(first.open);
-  EXPECT_EQ(first.title, "Open profile");
-  EXPECT_EQ(first.defaultExt, "prf");
-  EXPECT_EQ(first.initialName, "veg.prf");
-  EXPECT_EQ(first.filter, (std::vector<std::string>{"All files (*.*)", "*.*"}));
+  EXPECT_EQ(first.title + "|" + first.defaultExt + "|" + first.initialName, "Open profile|prf|veg.prf");
+  EXPECT_EQ(first.filter, (Lines{"All files (*.*)", "*.*"}));
   EXPECT_EQ(first.options, kx::platform::kHideReadOnly | kx::platform::kOverwritePrompt);
   EXPECT_FALSE(box.fileDialogRequests[1].open);
   EXPECT_EQ(box.fileDialogRequests[1].filter,
-            (std::vector<std::string>{"Profiles (*.prf)", "*.prf", "NYLP (*.nylp)", "*.nylp"}));
-  EXPECT_EQ(box.fileDialogRequests[2].filter, (std::vector<std::string>{"Text", "*.txt"}));
+            (Lines{"Profiles (*.prf)", "*.prf", "NYLP (*.nylp)", "*.nylp"}));
+  EXPECT_EQ(box.fileDialogRequests[2].filter, (Lines{"Text", "*.txt"}));
 }
 
 }  // namespace

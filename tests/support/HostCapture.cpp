@@ -130,6 +130,16 @@ std::vector<std::string> HostCapture::Texts() const {
   return texts;
 }
 
+std::vector<std::string> HostCapture::Lines() const {
+  static const char* const kRoutes[] = {"Printf", "MessageBox", "ErrorBox", "Box"};
+  std::vector<std::string> lines;
+  for (const Shown& shown : log_) {
+    lines.push_back(std::string(kRoutes[static_cast<int>(shown.via)]) + "[" + shown.title + "|" +
+                    std::to_string(shown.flags) + "] " + shown.text);
+  }
+  return lines;
+}
+
 const Shown& HostCapture::Last() const {
   static const Shown kNothing{Shown::Via::Printf, "", "", 0};
   if (log_.empty()) {

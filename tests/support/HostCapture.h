@@ -97,6 +97,9 @@ class HostCapture {
   // Everything shown so far, in order.
   const std::vector<Shown>& All() const { return log_; }
   std::vector<std::string> Texts() const;
+  // Everything shown so far, one line each: "<route>[<title>|<flags>] <text>", the route being
+  // Printf, MessageBox, ErrorBox or Box (the platform box); e.g. "ErrorBox[Message|1048577] x=5".
+  std::vector<std::string> Lines() const;
   std::size_t Count() const { return log_.size(); }
   // The last thing shown; fails the test (and returns an empty record) when nothing was.
   const Shown& Last() const;
