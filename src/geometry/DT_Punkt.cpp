@@ -303,11 +303,10 @@ int DT_Punkt::Les(const char* prompt, int showCurrent, const DT_Punkt* base, int
     UtforEtterInit();
     return 1;
   }
-  // -2: the user took the default the prompt showed, the current point. Any other answer fails;
-  // the point is put back in both cases, so that a host that wrote part of the array before it
-  // gave up leaves nothing behind.
-  std::memcpy(coords_, kept, sizeof coords_);
+  // Any other answer but -2 fails, and the point holds whatever the host left in the array.
   if (answer != -2) return 0;
+  // -2: the user took the default the prompt showed, the point as it was.
+  std::memcpy(coords_, kept, sizeof coords_);
   UtforEtterInit();
   return 1;
 }

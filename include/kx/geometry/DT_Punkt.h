@@ -144,7 +144,7 @@ class KX_API DT_Punkt : public DataType {
   // coordinates (null without base) to draw from, and the flag 1 when flag is not 0, else 0.
   // Host answer 1 or more: the point holds what the host wrote; 1 (hook). Answer -2 (the user took
   // the default): the point keeps its coordinates; 1 (hook). Any other answer: 0, and the point
-  // keeps its coordinates whatever the host wrote (no hook).
+  // holds whatever the host left in the array (no hook).
   int Les(const char* prompt = nullptr, int showCurrent = 0, const DT_Punkt* base = nullptr,
           int flag = 0);
   // Hands the point's own array and from and to unchanged to the host's API_TranslatePoint, which
