@@ -1,0 +1,3 @@
+target_sources(kx PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DT_Punkt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/B_Vinkel.cpp)
