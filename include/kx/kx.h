@@ -3,6 +3,7 @@
 
 #include "kx/containers/DT_Node.h"
 #include "kx/containers/DT_Nodeliste.h"
+#include "kx/containers/DT_PointList.h"
 #include "kx/foundation/DataType.h"
 #include "kx/foundation/Export.h"
 #include "kx/foundation/FlatExports.h"

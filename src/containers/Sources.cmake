@@ -1,3 +1,4 @@
 target_sources(kx PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DT_Node.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DT_Nodeliste.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/DT_Nodeliste.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DT_PointList.cpp)
