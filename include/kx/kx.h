@@ -11,6 +11,8 @@
 #include "kx/foundation/IO_Enhet.h"
 #include "kx/foundation/KxBaseClass.h"
 #include "kx/foundation/KxBasicAPI.h"
+#include "kx/geometry/B_Linje.h"
+#include "kx/geometry/B_Sirkel.h"
 #include "kx/geometry/B_Vinkel.h"
 #include "kx/geometry/DT_Punkt.h"
 #include "kx/numbers/DT_Desimaltall.h"
