@@ -47,12 +47,10 @@ TEST(FlatExports, ChainsAreReleasedWithTheirOwnedStrings) {
     record->resval.rstring = nc_strdup("owned text");
     append(record);
   }
-  resbuf* real = WINKMR00_newrb(40);
+  resbuf* real = WINKMR00_newrb(40);  // a new record: the type, no link, an all-zero value
   ASSERT_NE(real, nullptr);
-  EXPECT_EQ(real->restype, 40);
-  EXPECT_EQ(real->rbnext, nullptr);
-  for (double coordinate : real->resval.rpoint) EXPECT_EQ(coordinate, 0.0);
-  real->resval.rreal = 1.5;
+  EXPECT_TRUE(real->restype == 40 && real->rbnext == nullptr && real->resval.rpoint[0] == 0.0 &&
+              real->resval.rpoint[1] == 0.0 && real->resval.rpoint[2] == 0.0);
   append(real);
   static char notOwned[] = "static";
   for (short code : {short{1004}, short{10}, short{-1}, RTREAL, RTLONG}) {
@@ -90,93 +88,55 @@ TEST(FlatExports, SystemLongModes) {
   HostCapture host;  // current: the capturing interface
   const std::intptr_t current = DOVERO01_GetSystemLong(2);
   ASSERT_EQ(current, reinterpret_cast<std::intptr_t>(static_cast<KxBasicAPI*>(&host.Api())));
-
-  EXPECT_EQ(DOVERO01_SetSystemLong(3, current + 8), 1);  // not the current one: no change
-  EXPECT_EQ(DOVERO01_GetSystemLong(2), current);
-  EXPECT_EQ(DOVERO01_SetSystemLong(9, 0), 1);  // unknown mode: nothing
-  EXPECT_EQ(DOVERO01_GetSystemLong(2), current);
-
-  EXPECT_EQ(DOVERO01_SetSystemLong(1, 4711), 1);  // shows, stores nothing
-  EXPECT_EQ(DOVERO01_GetSystemLong(2), current);
+  // Each leaves the current one: not it (3), an unknown mode, a mode that only shows (1).
+  for (auto [mode, value] : {std::pair{3, current + 8}, {9, 0}, {1, 4711}}) {
+    EXPECT_EQ(DOVERO01_SetSystemLong(mode, value), 1);
+    EXPECT_EQ(DOVERO01_GetSystemLong(2), current) << mode;
+  }
   EXPECT_EQ(DOVERO01_GetSystemLong(1), current);
-  ASSERT_EQ(host.Count(), 2u);
-  EXPECT_EQ(host.All()[0].text, "DOVERO01_SetSystemLong(DOVERO01_SL_VALUENAME) == 4711");
-  EXPECT_EQ(host.All()[1].text,
-            "DOVERO01_GetSystemLong(DOVERO01_SL_VALUENAME) == " + std::to_string(current));
-  EXPECT_EQ(host.All()[1].via, kx::test::Shown::Via::PlatformBox);
-
+  EXPECT_EQ(host.Lines(),
+            (std::vector<std::string>{
+                "Box[kxlib|0] DOVERO01_SetSystemLong(DOVERO01_SL_VALUENAME) == 4711",
+                "Box[kxlib|0] DOVERO01_GetSystemLong(DOVERO01_SL_VALUENAME) == " +
+                    std::to_string(current)}));
   EXPECT_EQ(DOVERO01_SetSystemLong(3, current), 1);  // the current one removes itself
   EXPECT_EQ(DOVERO01_GetSystemLong(2), 0);
   EXPECT_EQ(DOVERO01_TRACE1("anything"), 0);
 }
 
-// The table is process-wide: every test removes what it added.
-class OpenFileTable : public testing::Test {
- protected:
-  void TearDown() override {
-    for (const std::string& name : added_) {
-      while (DOVERO01_OpenFileList(name.c_str(), 2, nullptr) == 1) {
-      }
-    }
+// The whole life of the process-wide table in one test (no other test uses it): a script of
+// (mode, name, expected result) steps, then a full table, then the list box.
+TEST(FlatExports, OpenFileTable) {
+  auto run = [](int mode, const std::string& name) {
+    return DOVERO01_OpenFileList(name.c_str(), mode, nullptr);
+  };
+  const std::string a = "C:\\DATA\\A.TXT";
+  // clang-format off
+  const struct { int mode; std::string name; int result; } steps[] = {
+      {1, a, 1}, {1, "c:\\data\\a.txt", 1}, {0, "c:\\Data\\a.txt", 1}, {0, "c:\\data\\a.tx", 0},
+      {2, "C:\\data\\a.TXT", 1}, {0, a, 1},           // a duplicate takes a second entry
+      {2, a, 1}, {0, a, 0}, {2, a, 0},
+      {1, "", 0}, {3, "x", 0}, {-1, "x", 0},
+      {1, std::string(511, 'n'), 1}, {0, std::string(511, 'N'), 1}, {2, std::string(511, 'n'), 1},
+      {1, std::string(512, 'm'), 0}, {0, std::string(512, 'm'), 0},  // never cut to fit
+      {1, std::string(5000, 'm'), 0}};
+  // clang-format on
+  for (const auto& step : steps) {
+    EXPECT_EQ(run(step.mode, step.name), step.result) << step.mode << " " << step.name.size();
   }
-  int Add(const std::string& name) {
-    added_.push_back(name);
-    return DOVERO01_OpenFileList(name.c_str(), 1, nullptr);
-  }
-  static int Query(const char* name) { return DOVERO01_OpenFileList(name, 0, nullptr); }
-  static int Remove(const char* name) { return DOVERO01_OpenFileList(name, 2, nullptr); }
-
- private:
-  std::vector<std::string> added_;
-};
-
-TEST_F(OpenFileTable, QueryAndRemoveIgnoreCaseAndDuplicatesTakeTwoEntries) {
-  EXPECT_EQ(Add("C:\\DATA\\A.TXT"), 1);
-  EXPECT_EQ(Add("c:\\data\\a.txt"), 1);
-  EXPECT_EQ(Query("c:\\Data\\a.txt"), 1);
-  EXPECT_EQ(Query("c:\\data\\a.tx"), 0);
-  EXPECT_EQ(Remove("C:\\data\\a.TXT"), 1);
-  EXPECT_EQ(Query("C:\\DATA\\A.TXT"), 1);  // the second entry is still there
-  EXPECT_EQ(Remove("C:\\DATA\\A.TXT"), 1);
-  EXPECT_EQ(Query("C:\\DATA\\A.TXT"), 0);
-  EXPECT_EQ(Remove("C:\\DATA\\A.TXT"), 0);
-}
-
-TEST_F(OpenFileTable, HundredEntriesThenFull) {
-  for (int i = 0; i < 100; ++i) EXPECT_EQ(Add("file" + std::to_string(i)), 1) << i;
-  EXPECT_EQ(Add("one too many"), 0);
-  EXPECT_EQ(Query("one too many"), 0);
-  EXPECT_EQ(Remove("file50"), 1);
-  EXPECT_EQ(Add("one too many"), 1);  // the freed entry is reused
-  EXPECT_EQ(Query("ONE TOO MANY"), 1);
-}
-
-TEST_F(OpenFileTable, BadInputIsRefused) {
   EXPECT_EQ(DOVERO01_OpenFileList(nullptr, 0, nullptr), 0);
-  EXPECT_EQ(DOVERO01_OpenFileList(nullptr, 1, nullptr), 0);
-  EXPECT_EQ(DOVERO01_OpenFileList("x", 3, nullptr), 0);
-  EXPECT_EQ(DOVERO01_OpenFileList("x", -1, nullptr), 0);
-  EXPECT_EQ(Add(""), 0);
-  EXPECT_EQ(Add(std::string(511, 'n')), 1);  // the longest name that fits
-  EXPECT_EQ(Query(std::string(511, 'N').c_str()), 1);
-  EXPECT_EQ(Add(std::string(512, 'm')), 0);  // would not fit: refused, never cut
-  EXPECT_EQ(Add(std::string(5000, 'm')), 0);
-  EXPECT_EQ(Query(std::string(512, 'm').c_str()), 0);
-  EXPECT_EQ(Query(std::string(5000, 'n').c_str()), 0);
-}
 
-TEST_F(OpenFileTable, ListBoxReceivesTheUsedEntriesInTableOrder) {
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(run(1, "file" + std::to_string(i)), 1) << i;
+  EXPECT_EQ(run(1, "one too many"), 0);
+  EXPECT_EQ(run(2, "file1"), 1);
+  EXPECT_EQ(run(1, "one too many"), 1);  // takes the freed entry
   struct Lines : kx::platform::ListBox {
     void AddString(const char* text) override { lines.emplace_back(text); }
     std::vector<std::string> lines;
   } box;
-  Add("first");
-  Add("second");
-  Add("third");
-  Remove("second");
-  Add("fourth");  // takes the freed entry
+  for (int i = 3; i < 100; ++i) run(2, "file" + std::to_string(i));
   EXPECT_EQ(DOVERO01_OpenFileList(nullptr, 99, &box), 1);
-  EXPECT_EQ(box.lines, (std::vector<std::string>{"first", "fourth", "third"}));
+  EXPECT_EQ(box.lines, (std::vector<std::string>{"file0", "one too many", "file2"}));
 }
 
 }  // namespace

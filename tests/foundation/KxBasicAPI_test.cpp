@@ -30,28 +30,23 @@ TEST(KxBasicAPI, PrintfWritesToStandardOutputUnchanged) {
   EXPECT_EQ(api.API_Printf(nullptr), -100);
 }
 
-TEST(KxBasicAPI, BoxesPrintTheirTextAndAnswerOneOrZero) {
+// The boxes print their text; what the plain interface does not offer is refused, outputs
+// untouched.
+TEST(KxBasicAPI, BoxesPrintAndTheRestIsRefused) {
   PrintRecorder api;
   EXPECT_EQ(api.API_MessageBox("m", "title", 1), 1);
   EXPECT_EQ(api.API_ErrorBox("e", "title", 0x100001), 0);
-  EXPECT_EQ(api.printed, (std::vector<std::string>{"m", "e"}));
-}
-
-TEST(KxBasicAPI, WhatThePlainInterfaceDoesNotOfferIsRefused) {
-  PrintRecorder api;
   double point[3] = {1, 2, 3};
-  EXPECT_EQ(api.API_PickPoint(point, "Pick", nullptr, 0), 0);
-  EXPECT_EQ(api.printed,
-            (std::vector<std::string>{"The function is not available in current API."}));
-  EXPECT_EQ(api.API_TranslatePoint(point, 0, 1), 0);
-  EXPECT_EQ(point[0], 1);
-  EXPECT_EQ(point[2], 3);
   char result[512] = "unchanged";
-  EXPECT_EQ(api.API_FileDialog(1, result, "t", "txt", "a.txt", 0, nullptr, nullptr), 0);
-  EXPECT_STREQ(result, "unchanged");
   char buffer[8] = "keep";
+  EXPECT_EQ(api.API_PickPoint(point, "Pick", nullptr, 0) + api.API_TranslatePoint(point, 0, 1) +
+                api.API_FileDialog(1, result, "t", "txt", "a.txt", 0, nullptr, nullptr),
+            0);
+  EXPECT_EQ(api.printed, (std::vector<std::string>{"m", "e",
+                                                   "The function is not available in current API."}));
+  EXPECT_TRUE(point[0] == 1 && point[1] == 2 && point[2] == 3);
+  EXPECT_STREQ(result, "unchanged");
   EXPECT_EQ(api.API_GetText(17, buffer), buffer);
-  EXPECT_STREQ(buffer, "keep");
   EXPECT_EQ(api.API_GetText(17, nullptr), nullptr);
 }
 
