@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <new>
 #include <string>
 
 #include "foundation/Format.h"
 #include "foundation/Host.h"
+#include "foundation/UnloadSafe.h"
 #include "kx/foundation/FlatExports.h"
 #include "kx/platform/FileDialog.h"
 #include "kx/platform/MessageBox.h"
@@ -17,20 +17,13 @@ constexpr const char* kTraceFileName = "ORVADEBU.ERR";
 constexpr long kTraceOn = 8;      // debug mode flag: append every message to the trace file
 constexpr long kTraceTagged = 4;  // debug mode flag: entries in the form DEBUG2[text]
 
-// The built-in host interface lives in static storage: built when the library is loaded,
-// destroyed when it is unloaded. Static destructors of the host may still print after that; they
-// get a fresh object in the same storage (never destroyed, it owns no memory unless the host gives
-// it a program name), so that a late message never reaches a dead object.
-alignas(IO_Enhet) unsigned char gBuiltInStorage[sizeof(IO_Enhet)];
-IO_Enhet* gBuiltIn = nullptr;
+// The built-in host interface: built when the library is loaded, destroyed when it is unloaded;
+// a message sent after that gets a fresh one (see UnloadSafe).
+kx::detail::UnloadSafe<IO_Enhet> gBuiltIn;
 
 struct BuiltInLifetime {
-  BuiltInLifetime() { kx::detail::BuiltInAPI(); }
-  ~BuiltInLifetime() {
-    IO_Enhet* dying = gBuiltIn;
-    gBuiltIn = nullptr;
-    dying->~IO_Enhet();  // stops being current (KxBasicAPI's destructor)
-  }
+  BuiltInLifetime() { gBuiltIn.Get(); }
+  ~BuiltInLifetime() { gBuiltIn.Unload(); }  // the dying object stops being current
 };
 const BuiltInLifetime gBuiltInLifetime;
 
@@ -38,10 +31,7 @@ const BuiltInLifetime gBuiltInLifetime;
 
 namespace kx::detail {
 
-IO_Enhet& BuiltInAPI() {
-  if (gBuiltIn == nullptr) gBuiltIn = new (gBuiltInStorage) IO_Enhet();
-  return *gBuiltIn;
-}
+IO_Enhet& BuiltInAPI() { return gBuiltIn.Get(); }
 
 KxBasicAPI* CurrentAPI() {
   auto* current = reinterpret_cast<KxBasicAPI*>(DOVERO01_GetSystemLong(2));
@@ -55,8 +45,9 @@ const char* ApplicationTitle() {
   auto* current = reinterpret_cast<KxBasicAPI*>(DOVERO01_GetSystemLong(2));
   if (current != nullptr && current->API_ProgramName() != nullptr)
     return current->API_ProgramName();
-  if (gBuiltIn != nullptr && gBuiltIn->API_ProgramName() != nullptr)
-    return gBuiltIn->API_ProgramName();
+  IO_Enhet* builtIn = gBuiltIn.Peek();
+  if (builtIn != nullptr && builtIn->API_ProgramName() != nullptr)
+    return builtIn->API_ProgramName();
   return "kxlib";
 }
 
