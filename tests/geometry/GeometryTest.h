@@ -1,8 +1,7 @@
 #pragma once
-// Shared by the line and circle tests: constants and a point as an array.
+// Shared by the geometry tests: constants and a point as an array.
 
 #include <array>
-#include <cmath>
 #include <limits>
 
 #include "kx/geometry/DT_Punkt.h"
@@ -18,7 +17,5 @@ using Xyz = std::array<double, 3>;
 inline constexpr Xyz kUntouched = {-7, -7, -7};  // what an output holds when nothing wrote it
 
 inline Xyz Of(const DT_Punkt& p) { return {p.x(), p.y(), p.z()}; }
-// Equal, or both NaN.
-inline bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
 }  // namespace kx::test
