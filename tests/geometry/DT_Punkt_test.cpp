@@ -183,13 +183,14 @@ TEST(DT_Punkt, LesPicksAndTransformerTranslatesThroughTheHost) {
   HostCapture host;
   CaptureAPI& api = host.Api();
   const DT_Punkt base(5, 6, 7);
-  // The host's answer (it offers 7, 8, 9); the result, the point afterwards and the hooks. Any
-  // answer of 1 or more is a pick; -2 takes the default shown, the point as it was.
+  // The host's answer (it writes 7, 8, 9 whatever it answers); the result, the point afterwards
+  // and the hooks. Any answer of 1 or more is a pick; -2 takes the default shown, the point as it
+  // was; a failure leaves what the host wrote.
   const struct {
     int answer;
     Values want;
   } rows[] = {
-      {1, {1, 7, 8, 9, 1}}, {5100, {1, 7, 8, 9, 1}}, {-2, {1, 1, 2, 3, 1}}, {0, {0, 1, 2, 3, 0}}};
+      {1, {1, 7, 8, 9, 1}}, {5100, {1, 7, 8, 9, 1}}, {-2, {1, 1, 2, 3, 1}}, {0, {0, 7, 8, 9, 0}}};
   for (const auto& r : rows) {
     Spy p(1, 2, 3);
     api.picks = {{r.answer, {7, 8, 9}}};

@@ -58,7 +58,7 @@ int CaptureAPI::API_PickPoint(double* point, const char*, double* basePoint, uns
   if (picks.empty()) return 0;
   const Pick pick = picks.front();
   picks.pop_front();
-  if (pick.result >= 1 && point != nullptr)
+  if (point != nullptr)
     std::memcpy(point, pick.point.data(), sizeof(double) * 3);
   return pick.result;
 }

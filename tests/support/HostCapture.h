@@ -60,7 +60,7 @@ class CaptureAPI : public IO_Enhet {
   std::deque<double> numbers;     // answers of LesTall; empty: 0 (reading fails)
   struct Pick {
     int result;
-    std::array<double, 3> point;  // written to the caller's array when result >= 1
+    std::array<double, 3> point;  // written to the caller's array, whatever the result
   };
   std::deque<Pick> picks;             // answers of API_PickPoint; empty: 0
   int translateResult = 0;            // result of API_TranslatePoint
