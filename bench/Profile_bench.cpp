@@ -3,17 +3,41 @@
 // registers under the same name with its own tag, on the same seeded profiles and chainages:
 //   BM_Height_Baseline/circular/100     BM_Height_Engine/circular/100
 //   BM_MinMax_Baseline/parabolic/10km   BM_MinMax_Engine/parabolic/10km
+// BM_Height_Elements runs the engine's walk on the library's geometry objects, one object per step
+// (the form the engine is tested against): the cost of those objects. The engine benchmarks report
+// the heap allocations per query or scan (every operator new of the process is counted).
 //
 //   cmake --preset bench && cmake --build --preset bench
 //   build/bench/bench/kx_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "kx/geometry/DT_Punkt.h"
+#include "kx/profile/QP_LinjePaalegg.h"
+#include "kx/profile/detail/HeightWithElements.h"
 #include "support/ClosedFormProfile.h"
 #include "support/RandomProfile.h"
+
+// Every allocation of the process (the library's too) is counted, so that a benchmark can report
+// the allocations per query.
+namespace {
+std::atomic<long> gAllocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  gAllocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -82,15 +106,68 @@ void MinMaxBaseline(benchmark::State& state, CurveShape shape) {
   }
 }
 
+// The library's profile of the same vertices.
+std::unique_ptr<QP_LinjePaalegg> MakeEngine(const std::vector<ProfileVertex>& v, CurveShape shape) {
+  auto p = std::make_unique<QP_LinjePaalegg>();
+  for (const ProfileVertex& x : v) p->LeggTil(new DT_Punkt(x.x, x.y, x.r));
+  p->Modes(shape == CurveShape::Parabolic ? 1 : 0, 3);
+  return p;
+}
+
+// HoydeIProfil on the baseline's profiles and chainages; with `elements`, the same walk on the
+// geometry objects (the form the engine is held to). Reports the allocations per query.
+void HeightEngine(benchmark::State& state, CurveShape shape, int vertexCount, bool elements) {
+  const HeightBench b = MakeHeightBench(vertexCount);
+  const long setupStart = gAllocations.load();
+  const auto profile = MakeEngine(b.vertices, shape);
+  // The vertices and their nodes: shows that the library's allocations are counted.
+  state.counters["allocs/setup"] = static_cast<double>(gAllocations.load() - setupStart);
+  DT_Double height;
+  DT_Double chainage;
+  std::size_t i = 0;
+  const long before = gAllocations.load();
+  for (auto _ : state) {
+    chainage.Init(b.chainages[i]);
+    const int ok = elements ? kx::detail::HeightWithElements(*profile, &height, &chainage)
+                            : profile->HoydeIProfil(&height, &chainage);
+    benchmark::DoNotOptimize(ok);
+    i = (i + 1) & (kQueries - 1);
+  }
+  state.counters["allocs/query"] =
+      static_cast<double>(gAllocations.load() - before) / static_cast<double>(state.iterations());
+}
+
+void MinMaxEngine(benchmark::State& state, CurveShape shape) {
+  const std::vector<ProfileVertex> v = MakeScanProfile();
+  const auto profile = MakeEngine(v, shape);
+  const DT_Double from(v.front().x), to(v.front().x + kScanLength), step(kScanStep);
+  const long before = gAllocations.load();
+  for (auto _ : state) {
+    DT_Double lo, hi;
+    const int ok = profile->GetMaxMinHeigth(&lo, &hi, &from, &to, &step);
+    benchmark::DoNotOptimize(ok);
+  }
+  state.counters["allocs/scan"] =
+      static_cast<double>(gAllocations.load() - before) / static_cast<double>(state.iterations());
+}
+
 const bool registered = [] {
   for (CurveShape shape : {CurveShape::Circular, CurveShape::Parabolic}) {
     const std::string shapeName = ShapeName(shape);
     for (int vertexCount : {10, 100, 1000}) {
       const std::string name = "BM_Height_Baseline/" + shapeName + "/" + std::to_string(vertexCount);
       benchmark::RegisterBenchmark(name.c_str(), HeightBaseline, shape, vertexCount);
+      const std::string tail = shapeName + "/" + std::to_string(vertexCount);
+      benchmark::RegisterBenchmark(("BM_Height_Engine/" + tail).c_str(), HeightEngine, shape,
+                                   vertexCount, false);
+      benchmark::RegisterBenchmark(("BM_Height_Elements/" + tail).c_str(), HeightEngine, shape,
+                                   vertexCount, true);
     }
     const std::string name = "BM_MinMax_Baseline/" + shapeName + "/10km";
     benchmark::RegisterBenchmark(name.c_str(), MinMaxBaseline, shape)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("BM_MinMax_Engine/" + shapeName + "/10km").c_str(), MinMaxEngine,
+                                 shape)
+        ->Unit(benchmark::kMicrosecond);
   }
   return true;
 }();

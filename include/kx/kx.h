@@ -27,5 +27,7 @@
 #include "kx/platform/FileDialog.h"
 #include "kx/platform/ListBox.h"
 #include "kx/platform/MessageBox.h"
+#include "kx/profile/QP_LinjePaalegg.h"
+#include "kx/profile/QP_Linjeidentitet.h"
 #include "kx/resbuf/resbuf.h"
 #include "kx/text/Streng.h"
