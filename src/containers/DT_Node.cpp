@@ -7,9 +7,3 @@ void DT_Node::SetForrige(HovedObjekt* previous) { previous_ = previous; }
 void DT_Node::SetNeste(HovedObjekt* next) { next_ = next; }
 
 void DT_Node::SetDette(HovedObjekt* object) { object_ = object; }
-
-HovedObjekt* DT_Node::GetForrige() const { return previous_; }
-
-HovedObjekt* DT_Node::GetNeste() const { return next_; }
-
-HovedObjekt* DT_Node::GetDette() const { return object_; }

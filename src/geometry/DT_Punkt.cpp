@@ -216,9 +216,6 @@ double DT_Punkt::x() const { return coords_[0]; }
 double DT_Punkt::y() const { return coords_[1]; }
 double DT_Punkt::z() const { return coords_[2]; }
 
-double (*DT_Punkt::Get())[3] { return &coords_; }
-
-const double (*DT_Punkt::Get() const)[3] { return &coords_; }
 
 // An index other than 0, 1 or 2 must not read or write beside the array: it reads a NaN (never a
 // plausible coordinate), and a write lands in a scratch value that the next bad index resets.

@@ -19,9 +19,9 @@ class KX_API DT_Node : public DataType {
   void SetDette(HovedObjekt* object);
 
   // The preceding node (null for the first), the following node (null for the last), the payload.
-  HovedObjekt* GetForrige() const;
-  HovedObjekt* GetNeste() const;
-  HovedObjekt* GetDette() const;
+  HovedObjekt* GetForrige() const { return previous_; }
+  HovedObjekt* GetNeste() const { return next_; }
+  HovedObjekt* GetDette() const { return object_; }
 
  private:
   HovedObjekt* previous_ = nullptr;

@@ -101,8 +101,8 @@ class KX_API DT_Punkt : public DataType {
   double y() const;
   double z() const;
   // The point's own array of three doubles (x, y, z). Writes through it bypass the hook.
-  double (*Get())[3];
-  const double (*Get() const)[3];
+  double (*Get())[3] { return &coords_; }
+  const double (*Get() const)[3] { return &coords_; }
   // Coordinate i for i = 0, 1, 2 (x, y, z). A write through the reference bypasses the hook. Any
   // other index reads a NaN, and writes through its reference go nowhere (a scratch value).
   double operator[](unsigned i) const;
