@@ -36,8 +36,8 @@ TEST(B_Vinkel, InitMellom0og2PI) {
   for (double v : {kNaN, kInf, -kInf}) {
     Counted<B_Vinkel> angle(v);
     angle.ErrorKode(0);
-    EXPECT_EQ((Ints{angle.InitMellom0og2PI(), angle.hooks, angle.ErrorKode(-9999)}),
-              (Ints{0, 0, -1}));
+    EXPECT_EQ((Values{angle.InitMellom0og2PI(), angle.hooks, angle.ErrorKode(-9999)}),
+              (Values{0, 0, -1}));
     EXPECT_TRUE(SameValue(angle.Get(), v));
   }
   const DT_Double seven(7.0);  // construction never normalises
@@ -72,9 +72,9 @@ TEST(B_Vinkel, Mellom) {
   B_Vinkel nan(kNaN), angle(1.0);
   const DT_Double pi(kPi), zero(0.0);
   EXPECT_EQ(
-      (Ints{nan.Mellom(&pi, &zero, 1), angle.ErrorKode(-9999), angle.ErrorKode(0),
+      (Values{nan.Mellom(&pi, &zero, 1), angle.ErrorKode(-9999), angle.ErrorKode(0),
             angle.Mellom(nullptr, &pi, 1), angle.Mellom(&pi, nullptr, 0), angle.ErrorKode(-9999)}),
-      (Ints{0, -1, 0, 0, 0, 0}));
+      (Values{0, -1, 0, 0, 0, 0}));
   EXPECT_EQ(angle.Get(), 1.0);
   EXPECT_EQ(host.Lines(), (std::vector<std::string>{
                               "ErrorBox[Message|1048577] ERROR: B_Vinkel::Mellom vink1=NULL.",

@@ -98,7 +98,7 @@ TEST(DT_Punkt, SettingRunsTheHookOnceAndNothingElseDoes) {
     p.ErrorKode(U);
     EXPECT_EQ(row.op(p), row.result);
     EXPECT_EQ(Of(p), row.after);
-    EXPECT_EQ((Ints{p.hooks, p.inits, p.ErrorKode(-9999)}), (Ints{row.hooks, row.inits, U}));
+    EXPECT_EQ((Values{p.hooks, p.inits, p.ErrorKode(-9999)}), (Values{row.hooks, row.inits, U}));
   }
 }
 
