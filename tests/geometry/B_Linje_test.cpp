@@ -144,7 +144,7 @@ TEST(B_Linje, DistanceAndNormal) {
     const double d = line.DistTo3DLine(p, &foot, &inside)->Get();
     const Values got = {d, 1.0 * inside, foot.x(), foot.y(), foot.z()},
                  want = {r.distance, 1.0 * r.inside, r.foot[0], r.foot[1], r.foot[2]};
-    EXPECT_TRUE(std::equal(got.begin(), got.end(), want.begin(), SameValue<double>)) << &r - rows;
+    EXPECT_EQ(got, want) << &r - rows;
   }
   B_Linje line = Line(o, x10), normal;
   const DT_Punkt behind(-5, 1, 0);
