@@ -1,34 +1,35 @@
-// A host library whose clean-up prints after the library's own static objects are gone.
+// A host library whose clean-up uses kx after kx's own static objects are gone.
 //
 // It is linked into the test program after kx and without a dependency on it of its own, so the
 // loader initialises it before kx and finalises it after kx: its destructor runs once kx's static
-// destructors (the built-in host interface's among them) have run. It must find no current host
-// interface (the dying built-in one removed itself), and its messages must still be shown without
-// touching the dead object.
+// destructors have run, the built-in host interface's and the shared results of the point
+// operations among them. It must find no current host interface (the dying built-in one removed
+// itself); its message must still be shown and its measures still work, on fresh objects rather
+// than dead ones, leaving nothing for the leak checker.
 
-#include <cstdint>
 #include <cstdio>
 
 #include "kx/kx.h"
 
 namespace {
 
-struct LatePrinter {
-  ~LatePrinter() {
+struct LateUser {
+  ~LateUser() {
     const bool removed = DOVERO01_GetSystemLong(2) == 0;
     HovedObjekt late;
-    late.Printf("late message from a host's static destructor");
-    late.MsgBox("Late", "%s", "and a box");
+    late.MsgBox("Late", "%s", "a message from a host's static destructor");
+    DT_Punkt from(0, 0, 0);
+    const DT_Punkt to(0, -2, 0);
+    const double distance = from.AvstandTil(&to)->Get(), angle = from.AngleTo(&to)->Get();
+    const char* text = DT_Punkt(123456.789, 6543210.123, 98.765).SomChar(nullptr);
     if (removed && DOVERO01_GetSystemLong(2) != 0) {
-      std::printf("late message shown after the built-in host interface was gone\n");
+      std::printf("after unload: a fresh host interface; %.1f %.4f %s\n", distance, angle, text);
     } else {
       std::printf("unexpected order: the built-in host interface was still current\n");
     }
     std::fflush(stdout);
   }
-};
-
-LatePrinter gLatePrinter;
+} gLateUser;
 
 }  // namespace
 
