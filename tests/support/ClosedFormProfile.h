@@ -10,7 +10,6 @@
 // Build precomputes the straight and curved pieces in chainage order; Height finds the piece by
 // binary search, so a query costs O(log n).
 
-#include <cstddef>
 #include <vector>
 
 namespace kx::test {
@@ -23,19 +22,6 @@ struct ProfileVertex {
   double x;
   double y;
   double r;
-};
-
-struct ProfilePoint {
-  double x;
-  double y;
-};
-
-// The vertical curve at an interior vertex: it leaves the incoming grade at t1 and joins the
-// outgoing grade at t2.
-struct VerticalCurve {
-  std::size_t vertex;   // index of the vertex in the profile
-  ProfilePoint t1;
-  ProfilePoint t2;
 };
 
 class ClosedFormProfile {
@@ -57,28 +43,21 @@ class ClosedFormProfile {
   // to by more than 1e-9, step is not positive, or a sample lies outside the profile.
   bool MinMax(double from, double to, double step, double* min, double* max) const;
 
-  // The curves in chainage order.
-  const std::vector<VerticalCurve>& Curves() const { return curves_; }
-  double FirstChainage() const { return first_; }
-  double LastChainage() const { return last_; }
+  // The chainages of the tangent points, T1 and T2 of each curve, in chainage order.
+  const std::vector<double>& TangentPoints() const { return tangentPoints_; }
 
  private:
-  enum class Kind { Line, Parabola, Arc };
-  // One stretch of the profile, from x0 up to the next piece's x0:
-  //   Line      y = ay + g (x - ax)                 (ax, ay a vertex, g its grade)
-  //   Parabola  y = ay + d (g + k d), d = x - ax    (ax, ay the first tangent point)
-  //   Arc       y = ay + side sqrt(r² - (x - ax)²)  (ax, ay the centre, side +1 crest, -1 sag)
+  // One stretch of the profile, from x0 up to the next piece's x0, with d = x - ax:
+  //   r 0      y = ay + d (g + k d): a grade line (k 0, (ax, ay) a vertex) or a parabola ((ax, ay)
+  //            its first tangent point)
+  //   r not 0  y = ay ± sqrt(r² - d²): the arc of the circle with centre (ax, ay) and radius |r|,
+  //            its upper half (a crest) for r above 0
   struct Piece {
-    double x0;
-    Kind kind;
-    double ax, ay, g, k, r, side;
+    double x0, ax, ay, g, k, r;
   };
-  // The curve at vertex b between the grades a-b and b-c; false when it has none.
-  static bool FitCurve(const ProfileVertex& a, const ProfileVertex& b, const ProfileVertex& c,
-                       CurveShape shape, Piece* piece, VerticalCurve* curve);
 
   std::vector<Piece> pieces_;
-  std::vector<VerticalCurve> curves_;
+  std::vector<double> tangentPoints_;
   double first_ = 0.0;
   double last_ = 0.0;
 };

@@ -6,7 +6,7 @@
 namespace kx::test {
 
 double RandomSource::Uniform(double lo, double hi) {
-  const double unit = static_cast<double>(engine_() >> 11) * 0x1.0p-53;   // [0, 1)
+  const double unit = static_cast<double>(engine_() >> 11) * 0x1.0p-53;  // [0, 1)
   return lo + (hi - lo) * unit;
 }
 
@@ -61,18 +61,15 @@ std::vector<ProfileVertex> RandomProfile(RandomSource& random, int vertexCount) 
 std::vector<double> SampleChainages(const ClosedFormProfile& profile,
                                     const std::vector<ProfileVertex>& vertices,
                                     RandomSource& random, int randomCount) {
-  const double first = profile.FirstChainage();
-  const double last = profile.LastChainage();
+  const double first = vertices.front().x;
+  const double last = vertices.back().x;
   std::vector<double> xs;
-  auto around = [&](double x) {
+  std::vector<double> points = profile.TangentPoints();
+  for (const ProfileVertex& p : vertices) points.push_back(p.x);
+  for (double x : points) {
     for (double d : {-1e-6, 0.0, 1e-6}) {
       if (x + d >= first && x + d <= last) xs.push_back(x + d);
     }
-  };
-  for (const ProfileVertex& p : vertices) around(p.x);
-  for (const VerticalCurve& c : profile.Curves()) {
-    around(c.t1.x);
-    around(c.t2.x);
   }
   for (int i = 0; i < randomCount; ++i) xs.push_back(random.Uniform(first, last));
   return xs;

@@ -14,10 +14,10 @@ namespace kx::test {
 class RandomSource {
  public:
   explicit RandomSource(std::uint64_t seed) : engine_(seed) {}
-  double Uniform(double lo, double hi);      // in [lo, hi)
-  double LogUniform(double lo, double hi);   // in [lo, hi), uniform in the logarithm
-  int Int(int lo, int hi);                   // in [lo, hi]
-  bool Chance(double p);                     // true with probability p
+  double Uniform(double lo, double hi);     // in [lo, hi)
+  double LogUniform(double lo, double hi);  // in [lo, hi), uniform in the logarithm
+  int Int(int lo, int hi);                  // in [lo, hi]
+  bool Chance(double p);                    // true with probability p
 
  private:
   std::mt19937_64 engine_;
