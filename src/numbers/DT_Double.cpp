@@ -47,8 +47,8 @@ double DT_Double::Get() const { return value_; }
 
 double DT_Double::Abs() const { return value_ >= 0.0 ? value_ : -value_; }
 
-// Every value converts as the IEEE conversion gives it (the design fixes only values below 3.4e38;
-// the same rule for the rest keeps the conversion symmetric): beyond the float range an infinity,
+// Every value converts as the IEEE conversion gives it (values beyond 3.4e38 too: the same rule
+// for all keeps the conversion symmetric): beyond the float range an infinity,
 // a NaN stays a NaN. IEEE arithmetic is asserted above, so the conversion is defined for all.
 float DT_Double::SomFloat() const { return static_cast<float>(value_); }
 
