@@ -80,8 +80,9 @@ class KX_API Streng : public DataType {
   // i == -1 or i >= Lengde(); NUL for an empty text.
   char Get(int i) const;
   // The marked letter of a menu label: the character after the first '~' that is followed by
-  // something other than a space (NUL when that '~' ends the text), 'a' to 'z' raised to 'A' to
-  // 'Z'; a space when there is none.
+  // something other than a space (NUL when that '~' ends the text); a character with a code from
+  // 97 to 127 is lowered by 32, so 'a' to 'z' become 'A' to 'Z' (and '{' to DEL change too); a
+  // space when there is none.
   char GetForsteUth() const;
   // Number of characters other than c.
   int LengdeUten(char c) const;
