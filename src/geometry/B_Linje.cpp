@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "geometry/Shared.h"
-#include "geometry/Tolerance.h"
+#include "numbers/Tolerance.h"
 
 namespace {
 

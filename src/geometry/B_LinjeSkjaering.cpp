@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "geometry/Shared.h"
-#include "geometry/Tolerance.h"
 #include "kx/geometry/B_Linje.h"
 #include "kx/geometry/B_Vinkel.h"
+#include "numbers/Tolerance.h"
 
 namespace {
 

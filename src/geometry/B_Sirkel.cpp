@@ -4,8 +4,8 @@
 
 #include "foundation/Format.h"
 #include "geometry/Shared.h"
-#include "geometry/Tolerance.h"
 #include "kx/geometry/B_Linje.h"
+#include "numbers/Tolerance.h"
 
 namespace {
 

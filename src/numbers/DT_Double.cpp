@@ -7,6 +7,7 @@
 
 #include "foundation/Format.h"
 #include "numbers/NumberText.h"
+#include "numbers/Tolerance.h"
 
 static_assert(std::numeric_limits<float>::is_iec559 && std::numeric_limits<double>::is_iec559,
               "the comparisons and conversions rely on IEEE arithmetic");
@@ -18,9 +19,6 @@ constexpr double kRoundingAllowance = 1e-6;
 // The accuracy with which Quotient and Remainder take a fraction just below 1 up to 1.
 constexpr double kWholeAccuracy = 1e-9;
 
-// v lies strictly inside (x - t, x + t), each bound computed in double. False for any NaN.
-bool Inside(double v, double x, double t) { return x - t < v && x + t > v; }
-
 // The whole part and the fraction of v (both with v's sign), a fraction within kWholeAccuracy
 // below 1 taken up into the whole part.
 struct Split {
@@ -31,7 +29,7 @@ struct Split {
 Split SplitValue(double v) {
   double whole = 0.0;
   const double fraction = std::modf(v, &whole);
-  if (Inside(fraction, 1.0, kWholeAccuracy)) return {whole + 1.0, 0.0};
+  if (kx::detail::Lik(fraction, 1.0, kWholeAccuracy)) return {whole + 1.0, 0.0};
   return {whole, fraction};
 }
 
@@ -138,7 +136,7 @@ int DT_Double::Lik(const DT_Double* other, double t) const {
   return DT_Double::Lik(other->value_, t);
 }
 
-int DT_Double::Lik(double x, double t) const { return Inside(value_, x, t) ? 1 : 0; }
+int DT_Double::Lik(double x, double t) const { return kx::detail::Lik(value_, x, t) ? 1 : 0; }
 
 int DT_Double::StorreEllerLik(const DT_Double* other, double t) const {
   if (other == nullptr) return 0;

@@ -16,10 +16,10 @@
 
 #include <cmath>
 
-#include "geometry/Tolerance.h"
 #include "kx/containers/DT_Node.h"
 #include "kx/geometry/DT_Punkt.h"
 #include "kx/profile/QP_LinjePaalegg.h"
+#include "numbers/Tolerance.h"
 #include "profile/ProfileMath.h"
 
 namespace kx::detail {

@@ -3,7 +3,7 @@
 //
 // Each function gives bit for bit what the named operation of the library's geometry objects gives
 // for points in the chainage/height plane (z 0): the same floating-point operations in the same
-// order, the same tolerance comparisons (geometry/Tolerance.h). The height queries run on these, so
+// order, the same tolerance comparisons (numbers/Tolerance.h). The height queries run on these, so
 // that a query builds no object and allocates nothing; the element classes (B_Sirkel2, B_Linje2)
 // and the profile's CalculateTangPoints are the object forms, and the tests hold the two to the
 // same bits.
@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "geometry/Shared.h"
-#include "geometry/Tolerance.h"
+#include "numbers/Tolerance.h"
 
 namespace kx::detail {
 

@@ -7,7 +7,6 @@
 #include "foundation/Format.h"
 #include "foundation/Host.h"
 #include "geometry/Shared.h"
-#include "geometry/Tolerance.h"
 #include "kx/containers/DT_Node.h"
 #include "kx/foundation/FlatExports.h"
 #include "kx/geometry/B_Linje.h"
@@ -15,6 +14,7 @@
 #include "kx/geometry/DT_Punkt.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "numbers/NumberText.h"
+#include "numbers/Tolerance.h"
 #include "profile/ProfileMath.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "geometry/GeometryTest.h"
 #include "kx/geometry/B_Sirkel.h"
-#include "numbers/NumberTest.h"
+#include "support/NumberTest.h"
 
 using namespace kx::test;
 

@@ -11,8 +11,8 @@
 
 #include "geometry/GeometryTest.h"
 #include "kx/geometry/B_Linje.h"
-#include "numbers/NumberTest.h"
 #include "support/HostCapture.h"
+#include "support/NumberTest.h"
 
 using namespace kx::test;
 

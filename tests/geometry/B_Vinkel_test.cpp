@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "geometry/GeometryTest.h"
-#include "numbers/NumberTest.h"
 #include "support/HostCapture.h"
+#include "support/NumberTest.h"
 
 using namespace kx::test;
 
@@ -71,10 +71,10 @@ TEST(B_Vinkel, Mellom) {
   HostCapture host;
   B_Vinkel nan(kNaN), angle(1.0);
   const DT_Double pi(kPi), zero(0.0);
-  EXPECT_EQ(
-      (Values{nan.Mellom(&pi, &zero, 1), angle.ErrorKode(-9999), angle.ErrorKode(0),
-            angle.Mellom(nullptr, &pi, 1), angle.Mellom(&pi, nullptr, 0), angle.ErrorKode(-9999)}),
-      (Values{0, -1, 0, 0, 0, 0}));
+  EXPECT_EQ((Values{nan.Mellom(&pi, &zero, 1), angle.ErrorKode(-9999), angle.ErrorKode(0),
+                    angle.Mellom(nullptr, &pi, 1), angle.Mellom(&pi, nullptr, 0),
+                    angle.ErrorKode(-9999)}),
+            (Values{0, -1, 0, 0, 0, 0}));
   EXPECT_EQ(angle.Get(), 1.0);
   EXPECT_EQ(host.Lines(), (std::vector<std::string>{
                               "ErrorBox[Message|1048577] ERROR: B_Vinkel::Mellom vink1=NULL.",

@@ -11,8 +11,8 @@
 
 #include "geometry/GeometryTest.h"
 #include "kx/numbers/DT_Double.h"
-#include "numbers/NumberTest.h"
 #include "support/HostCapture.h"
+#include "support/NumberTest.h"
 
 using namespace kx::test;
 

@@ -21,8 +21,8 @@
 #include "kx/numbers/DT_Int.h"
 #include "kx/numbers/DT_Longint.h"
 #include "kx/numbers/DT_StringInt.h"
-#include "numbers/NumberTest.h"
 #include "support/HostCapture.h"
+#include "support/NumberTest.h"
 
 using namespace kx::test;
 

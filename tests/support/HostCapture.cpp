@@ -16,7 +16,7 @@ void CaptureAPI::Record(Shown::Via via, const char* text, const char* title, lon
 
 int CaptureAPI::API_MessageBox(const char* text, const char* title, long flags) {
   Record(Shown::Via::MessageBox, text, title, flags);
-  return messageBoxAnswer;
+  return 1;
 }
 
 int CaptureAPI::API_ErrorBox(const char* text, const char* title, long flags) {
@@ -58,8 +58,7 @@ int CaptureAPI::API_PickPoint(double* point, const char*, double* basePoint, uns
   if (picks.empty()) return 0;
   const Pick pick = picks.front();
   picks.pop_front();
-  if (point != nullptr)
-    std::memcpy(point, pick.point.data(), sizeof(double) * 3);
+  if (point != nullptr) std::memcpy(point, pick.point.data(), sizeof(double) * 3);
   return pick.result;
 }
 
@@ -94,7 +93,7 @@ HostCapture::HostCapture(Install what) {
   previousBox_ = kx::platform::SetMessageBoxHandler(
       [this](const char* text, const char* title, unsigned type) {
         log_.push_back({Shown::Via::PlatformBox, text, title, static_cast<long>(type)});
-        return boxAnswer_;
+        return 1;
       });
   previousDialog_ = kx::platform::SetFileDialogHandler(
       [this](const kx::platform::FileDialogRequest& request, std::string& path) {

@@ -4,11 +4,10 @@
 //
 //   kx::test::HostCapture host;            // installs both
 //   obj.Error1("x=%d", 5);
-//   EXPECT_EQ(host.Last().text, "x=5");
-//   EXPECT_EQ(host.Last().title, "Message");
+//   EXPECT_EQ(host.Lines(), (std::vector<std::string>{"ErrorBox[Message|1048577] x=5"}));
 //
-// Nothing blocks: the boxes answer at once (with BoxAnswer(), 1 = OK by default), and reads answer
-// from scripted input (QueueLine, QueueNumber, QueuePick) or fail when the script is empty.
+// Nothing blocks: the boxes answer OK at once, and reads answer from the script of the capturing
+// host interface (Api().lines, numbers, picks) or fail when it is empty.
 
 #include <array>
 #include <deque>
@@ -65,7 +64,6 @@ class CaptureAPI : public IO_Enhet {
   std::deque<Pick> picks;             // answers of API_PickPoint; empty: 0
   int translateResult = 0;            // result of API_TranslatePoint
   std::map<long, std::string> texts;  // the host's numbered texts (API_GetText)
-  int messageBoxAnswer = 1;
 
   // What the interactive calls were given.
   struct PickCall {
@@ -108,9 +106,6 @@ class HostCapture {
   // The capturing host interface (its script and its calls); only with Install::HostAndBox.
   CaptureAPI& Api() { return *api_; }
 
-  // What the platform box answers (1 = OK).
-  void BoxAnswer(int answer) { boxAnswer_ = answer; }
-
   // The file dialog: queued answers (nullopt = the user cancels; none queued: cancel), and the
   // requests it saw.
   std::deque<std::optional<std::string>> fileDialogAnswers;
@@ -128,7 +123,6 @@ class HostCapture {
   KxBasicAPI* previousApi_ = nullptr;
   kx::platform::MessageBoxHandler previousBox_;
   kx::platform::FileDialogHandler previousDialog_;
-  int boxAnswer_ = 1;
 };
 
 }  // namespace kx::test

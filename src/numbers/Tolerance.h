@@ -1,9 +1,10 @@
 #pragma once
-// The tolerance comparisons of DT_Double on plain doubles, for the hot paths of the geometry.
+// The tolerance comparisons of DT_Double on plain doubles: DT_Double's own rule, and what the hot
+// paths of the geometry and the profile compare with, without building an object per comparison.
 //
 // Each gives exactly what the DT_Double operation of the same name gives for a DT_Double holding v
 // (strict bounds, each computed in double; a NaN never matches, so StorreEnn and MindreEnn hold
-// for it), without building an object per comparison.
+// for it).
 
 namespace kx::detail {
 
