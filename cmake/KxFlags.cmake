@@ -9,11 +9,17 @@ elseif(MSVC)
   target_compile_options(kx_cxx_flags INTERFACE /fp:precise)
 endif()
 
-# kx_dev_flags: the developer warnings, only inside this build.
+# kx_dev_flags: the developer warnings, only inside this build. -Woverloaded-virtual and
+# -Wsuggest-override keep every redefinition of a virtual member an override of the slot it means
+# to replace. Warnings become errors only when asked for (KX_WERROR: the presets and the test
+# command), never on a user's plain build, where a newer compiler may warn about something new.
 add_library(kx_dev_flags INTERFACE)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(kx_dev_flags INTERFACE
-    $<BUILD_INTERFACE:-Wall -Wextra -Werror>)
+    $<BUILD_INTERFACE:-Wall -Wextra -Woverloaded-virtual -Wsuggest-override>)
+  if(KX_WERROR)
+    target_compile_options(kx_dev_flags INTERFACE $<BUILD_INTERFACE:-Werror>)
+  endif()
 endif()
 
 if(KX_SANITIZE)

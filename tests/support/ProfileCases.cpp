@@ -73,8 +73,9 @@ bool Code(const std::string& word, int* code) {
   return *end == '\0' && v >= INT_MIN && v <= INT_MAX;
 }
 
-// A height or range line (w[0]), with the case's current tolerance; false when malformed.
-bool ParseCheck(const Words& w, std::optional<double> tolerance, Check* c) {
+// A height or range line (w[0]), with the case's current tolerance (0 when the case set none);
+// false when malformed.
+bool ParseCheck(const Words& w, double tolerance, Check* c) {
   c->range = w[0] == "range";
   const std::size_t at = c->range ? 4 : 2;  // after the chainages
   const std::size_t valueCount = c->range ? 2 : 1;
@@ -97,7 +98,7 @@ bool ParseCheck(const Words& w, std::optional<double> tolerance, Check* c) {
     if (!Number(w[at + i], &c->values[i])) return false;
   }
   if (w.size() > at + valueCount && !Number(w.back(), &c->tolerance)) return false;
-  if (w.size() == at + valueCount) c->tolerance = tolerance.value_or(0.0);
+  if (w.size() == at + valueCount) c->tolerance = tolerance;
   return c->tolerance > 0.0;
 }
 
@@ -121,7 +122,7 @@ std::string Got(const Check& c, const CaseAnswer& a) {
 std::vector<Case> ReadCases(std::istream& in,
                             const std::function<void(int, const std::string&)>& fail) {
   std::vector<Case> cases;
-  std::optional<double> tolerance;
+  double tolerance = 0.0;  // none set in the current case
   std::string text;
   for (int n = 1; std::getline(in, text); ++n) {
     std::istringstream stream(text.substr(0, text.find('#')));
@@ -130,7 +131,7 @@ std::vector<Case> ReadCases(std::istream& in,
     if (w[0] == "case") {
       if (w.size() < 2) fail(n, "a case needs a name: 'case NAME'");
       cases.push_back({n, Join(w, 1), {}, {}, {}});
-      tolerance.reset();
+      tolerance = 0.0;
       continue;
     }
     const auto usage = kUsage.find(w[0]);
