@@ -21,7 +21,7 @@
 
 #include "kx/geometry/DT_Punkt.h"
 #include "kx/profile/QP_LinjePaalegg.h"
-#include "kx/profile/detail/HeightWithElements.h"
+#include "support/ElementHeights.h"
 #include "support/ClosedFormProfile.h"
 #include "support/RandomProfile.h"
 
@@ -128,7 +128,7 @@ void HeightEngine(benchmark::State& state, CurveShape shape, int vertexCount, bo
   const long before = gAllocations.load();
   for (auto _ : state) {
     chainage.Init(b.chainages[i]);
-    const int ok = elements ? kx::detail::HeightWithElements(*profile, &height, &chainage)
+    const int ok = elements ? kx::test::HeightWithElements(*profile, &height, &chainage)
                             : profile->HoydeIProfil(&height, &chainage);
     benchmark::DoNotOptimize(ok);
     i = (i + 1) & (kQueries - 1);

@@ -2,6 +2,13 @@
 
 DT_Node::DT_Node(HovedObjekt* object) : object_(object) {}
 
+int DT_Node::KlasseType() const { return -1; }
+
+char* DT_Node::KlasseNavn() const {
+  static char name[] = "DT_Node";
+  return name;
+}
+
 void DT_Node::SetForrige(HovedObjekt* previous) { previous_ = previous; }
 
 void DT_Node::SetNeste(HovedObjekt* next) { next_ = next; }

@@ -19,7 +19,10 @@ DT_Nodeliste::~DT_Nodeliste() {
 
 int DT_Nodeliste::KlasseType() const { return -1; }
 
-const char* DT_Nodeliste::KlasseNavn() const { return "DT_Nodeliste"; }
+char* DT_Nodeliste::KlasseNavn() const {
+  static char name[] = "DT_Nodeliste";
+  return name;
+}
 
 int DT_Nodeliste::SorterObj(HovedObjekt*, HovedObjekt*, int) { return 0; }
 

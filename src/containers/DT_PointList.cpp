@@ -55,6 +55,13 @@ DT_PointList& DT_PointList::operator=(const DT_PointList& other) {
   return *this;
 }
 
+int DT_PointList::KlasseType() const { return -1; }
+
+char* DT_PointList::KlasseNavn() const {
+  static char name[] = "DT_PointList";
+  return name;
+}
+
 DT_PointList::~DT_PointList() = default;
 
 void DT_PointList::AppendCopiesOf(const DT_PointList& other) {
@@ -123,17 +130,15 @@ int DT_PointList::EkstremalPunkter(DT_Double* minX, DT_Double* maxX, DT_Double* 
 
 // Interpolation --------------------------------------------------------------------------------
 
-int DT_PointList::InterpolerMHP_X(DT_Punkt* out, const DT_Punkt* p1, const DT_Punkt* p2,
-                                  const DT_Double* x) {
+int DT_PointList::InterpolerMHP_X(DT_Punkt* out, DT_Punkt* p1, DT_Punkt* p2, DT_Double* x) {
   return InterpolateSegment(out, p1, p2, x, 0, 1);
 }
 
-int DT_PointList::InterpolerMHP_Y(DT_Punkt* out, const DT_Punkt* p1, const DT_Punkt* p2,
-                                  const DT_Double* y) {
+int DT_PointList::InterpolerMHP_Y(DT_Punkt* out, DT_Punkt* p1, DT_Punkt* p2, DT_Double* y) {
   return InterpolateSegment(out, p1, p2, y, 1, 0);
 }
 
-int DT_PointList::ScanSegments(DT_Punkt* out, const DT_Double* value, SegmentForm segment) {
+int DT_PointList::ScanSegments(DT_Punkt* out, DT_Double* value, SegmentForm segment) {
   AktiverForste(0);
   DT_Punkt* previous = nullptr;
   if (GetNeste(&previous) == 0) return 0;
@@ -145,22 +150,21 @@ int DT_PointList::ScanSegments(DT_Punkt* out, const DT_Double* value, SegmentFor
   return 0;
 }
 
-int DT_PointList::InterpolerMHP_X(DT_Punkt* out, const DT_Double* x) {
+int DT_PointList::InterpolerMHP_X(DT_Punkt* out, DT_Double* x) {
   if (out == nullptr || x == nullptr) return ErrorKode(-1);
   // Through a pointer to the virtual member: a derived segment form is the one called.
   if (ScanSegments(out, x, static_cast<SegmentForm>(&DT_PointList::InterpolerMHP_X)) != 0) return 1;
   return ErrorKode(-2);
 }
 
-int DT_PointList::InterpolerMHP_Y(DT_Punkt* out, const DT_Double* y) {
+int DT_PointList::InterpolerMHP_Y(DT_Punkt* out, DT_Double* y) {
   if (out == nullptr || y == nullptr) return 0;
   return ScanSegments(out, y, static_cast<SegmentForm>(&DT_PointList::InterpolerMHP_Y));
 }
 
 // Clipping -------------------------------------------------------------------------------------
 
-int DT_PointList::Klipp(const DT_Double* xLow, const DT_Double*, const DT_Double* xHigh,
-                        const DT_Double*) {
+int DT_PointList::Klipp(DT_Double* xLow, DT_Double*, DT_Double* xHigh, DT_Double*) {
   // The y limits are not used: clipping is in x only.
   if (AktiverForste(1) == nullptr) return 0;
   const DT_Punkt* first = PointOf(Forste(0));
@@ -175,7 +179,7 @@ int DT_PointList::Klipp(const DT_Double* xLow, const DT_Double*, const DT_Double
   return 1;
 }
 
-void DT_PointList::ClipEnd(const DT_Double* limit, bool back) {
+void DT_PointList::ClipEnd(DT_Double* limit, bool back) {
   // Segments from the clipped end inwards; each that does not reach the limit costs a point.
   int outside = 0;
   DT_Punkt crossing;

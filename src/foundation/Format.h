@@ -21,6 +21,13 @@ char* Format(char* buffer, std::size_t size, const char* fmt, ...)
 // Copies src into buffer (size bytes), cut at size - 1 characters; a null src gives "".
 char* CopyBounded(char* buffer, std::size_t size, const char* src);
 
+// A constant text handed to a virtual member whose slot takes `char*` (the host-overridable
+// signature); those members never write through it.
+inline char* Mutable(const char* text) { return const_cast<char*>(text); }
+
+// The format that passes an already formatted text through a printf-style member unchanged.
+inline char* AsIs() { return Mutable("%s"); }
+
 }  // namespace kx::detail
 
 // Formats the variadic arguments that follow fmt in the calling function into the array buffer

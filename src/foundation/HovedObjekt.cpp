@@ -38,7 +38,10 @@ HovedObjekt::~HovedObjekt() { Raise(gDeleted); }
 
 int HovedObjekt::KlasseType() const { return 0; }
 
-const char* HovedObjekt::KlasseNavn() const { return "HovedObjekt"; }
+char* HovedObjekt::KlasseNavn() const {
+  static char name[] = "HovedObjekt";
+  return name;
+}
 
 long HovedObjekt::DebugMode(long mode) { return DebugFuncMode(mode); }
 

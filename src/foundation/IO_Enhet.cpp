@@ -61,27 +61,30 @@ IO_Enhet::IO_Enhet() : KxBasicAPI(512) {}
 
 IO_Enhet::~IO_Enhet() = default;
 
-int IO_Enhet::API_Printf(const char* text) { return SkrivCharStreng(text); }
+int IO_Enhet::API_Printf(char* text) { return SkrivCharStreng(text); }
 
 char* IO_Enhet::API_GetText(long number, char* buffer) { return GetTekstNr(number, buffer); }
 
 int IO_Enhet::KlasseType() const { return 1; }
 
-const char* IO_Enhet::KlasseNavn() const { return "IO_Enhet"; }
+char* IO_Enhet::KlasseNavn() const {
+  static char name[] = "IO_Enhet";
+  return name;
+}
 
 char* IO_Enhet::GetTekstNr(long, char* buffer) {
   static char empty[1] = "";
   return buffer != nullptr ? buffer : empty;
 }
 
-int IO_Enhet::SkrivCharStreng(const char* text) {
+int IO_Enhet::SkrivCharStreng(char* text) {
   // This object's own program name first: a host that derives its own IO_Enhet names its boxes.
   const char* title = API_ProgramName();
   kx::platform::ShowMessageBox(text, title != nullptr ? title : kx::detail::ApplicationTitle(), 0);
   return 0;
 }
 
-int IO_Enhet::SkrivDebugStreng(const char* text) {
+int IO_Enhet::SkrivDebugStreng(char* text) {
   if (debugMode_ > 0 && (debugMode_ & kTraceOn) != 0) {
     // Opened and closed for every message, so that each entry is on disk at once and the file is
     // never held open between calls. A file that cannot be opened is ignored.
@@ -139,8 +142,8 @@ std::string DialogFilter(const char* filter) {
 
 }  // namespace
 
-int IO_Enhet::API_FileDialog(int open, char* result, const char* title, const char* defaultExt,
-                             const char* fileName, unsigned long, const char* filter, void*) {
+int IO_Enhet::API_FileDialog(int open, char* result, char* title, char* defaultExt, char* fileName,
+                             unsigned long, char* filter, void*) {
   const std::string filterList = DialogFilter(filter);
   kx::platform::FileDialogRequest request;
   request.open = open != 0;

@@ -8,6 +8,10 @@
 #include "kx/foundation/FlatExports.h"
 #include "kx/foundation/KxBasicAPI.h"
 
+using kx::detail::AsIs;
+using kx::detail::kTextBufferSize;
+using kx::detail::Mutable;
+
 namespace {
 
 // Process-wide values; 32 bits, zero when the library is loaded, unguarded.
@@ -36,36 +40,70 @@ int KxBaseClass::ClassType(int type) {
   return classType_;
 }
 
-const char* KxBaseClass::ClassName() { return "KxBaseClass"; }
+char* KxBaseClass::ClassName() {
+  static char name[] = "KxBaseClass";
+  return name;
+}
 
-int KxBaseClass::Printf(const char* fmt, ...) {
+int KxBaseClass::Printf(char* fmt, ...) {
   if (fmt == nullptr) return ErrCode(-2);
-  char text[kx::detail::kTextBufferSize];
+  char text[kTextBufferSize];
   KX_FORMAT_VARARGS(text, fmt);
   return API(nullptr)->API_Printf(text);
 }
 
-int KxBaseClass::MsgBox(long flags, const char* title, const char* fmt, ...) {
+int KxBaseClass::MsgBox(long flags, char* title, char* fmt, ...) {
   if (fmt == nullptr) return ErrCode(-2);
-  char text[kx::detail::kTextBufferSize];
+  char text[kTextBufferSize];
   KX_FORMAT_VARARGS(text, fmt);
   return API(nullptr)->API_MessageBox(text, title, flags);
 }
 
-int KxBaseClass::MsgBox(const char* title, const char* fmt, ...) {
+int KxBaseClass::MsgBox(char* title, char* fmt, ...) {
   if (fmt == nullptr) return ErrCode(-2);
-  char text[kx::detail::kTextBufferSize];
+  char text[kTextBufferSize];
   KX_FORMAT_VARARGS(text, fmt);
   // Through the virtual form, so that a derived class sees every box; "%s" keeps a percent sign
   // in the formatted text from being taken as a conversion a second time.
-  return MsgBox(1L, title, "%s", text);
+  return MsgBox(1L, title, AsIs(), text);
+}
+
+int KxBaseClass::ErrBox(char* title, char* fmt, ...) {
+  if (fmt == nullptr) return ErrCode(-2);
+  char text[kTextBufferSize];
+  KX_FORMAT_VARARGS(text, fmt);
+  return API(nullptr)->API_ErrorBox(text, title, kErrorBoxFlags);
+}
+
+// The constant-text forms format here and pass the text on to the virtual member as "%s", so a
+// redefinition of the virtual member sees the message exactly as formatted.
+
+int KxBaseClass::Printf(const char* fmt, ...) {
+  if (fmt == nullptr) return Printf(static_cast<char*>(nullptr));
+  char text[kTextBufferSize];
+  KX_FORMAT_VARARGS(text, fmt);
+  return Printf(AsIs(), text);
+}
+
+int KxBaseClass::MsgBox(long flags, const char* title, const char* fmt, ...) {
+  if (fmt == nullptr) return MsgBox(flags, Mutable(title), static_cast<char*>(nullptr));
+  char text[kTextBufferSize];
+  KX_FORMAT_VARARGS(text, fmt);
+  return MsgBox(flags, Mutable(title), AsIs(), text);
+}
+
+int KxBaseClass::MsgBox(const char* title, const char* fmt, ...) {
+  if (fmt == nullptr) return MsgBox(Mutable(title), static_cast<char*>(nullptr));
+  char text[kTextBufferSize];
+  KX_FORMAT_VARARGS(text, fmt);
+  return MsgBox(Mutable(title), AsIs(), text);
 }
 
 int KxBaseClass::ErrBox(const char* title, const char* fmt, ...) {
-  if (fmt == nullptr) return ErrCode(-2);
-  char text[kx::detail::kTextBufferSize];
+  if (fmt == nullptr) return ErrBox(Mutable(title), static_cast<char*>(nullptr));
+  char text[kTextBufferSize];
   KX_FORMAT_VARARGS(text, fmt);
-  return API(nullptr)->API_ErrorBox(text, title, kErrorBoxFlags);
+  return ErrBox(Mutable(title), AsIs(), text);
 }
 
 int KxBaseClass::ErrCode(int code) { return WINKMR00_ErrCode(code); }

@@ -8,6 +8,8 @@
 #include "foundation/Format.h"
 #include "kx/foundation/FlatExports.h"
 
+using kx::detail::Mutable;
+
 namespace {
 
 // Replaces the owned copy in slot by a fresh copy of s (when s is not null); returns the copy.
@@ -55,17 +57,17 @@ void KxBasicAPI::CopyStrings(const KxBasicAPI& other) {
   programName_ = KMR00_strdup(other.programName_);
 }
 
-int KxBasicAPI::API_MessageBox(const char* text, const char*, long) {
+int KxBasicAPI::API_MessageBox(char* text, char*, long) {
   API_Printf(text);
   return 1;
 }
 
-int KxBasicAPI::API_ErrorBox(const char* text, const char*, long) {
+int KxBasicAPI::API_ErrorBox(char* text, char*, long) {
   API_Printf(text);
   return 0;
 }
 
-int KxBasicAPI::API_Printf(const char* text) {
+int KxBasicAPI::API_Printf(char* text) {
   if (text == nullptr) return -100;
   const std::size_t length = std::strlen(text);
   std::fwrite(text, 1, length, stdout);
@@ -88,14 +90,13 @@ int KxBasicAPI::API_GetStr(char* buffer) {
   return std::ferror(stdin) ? 0 : 1;
 }
 
-int KxBasicAPI::API_FileDialog(int, char*, const char*, const char*, const char*, unsigned long,
-                               const char*, void*) {
+int KxBasicAPI::API_FileDialog(int, char*, char*, char*, char*, unsigned long, char*, void*) {
   return 0;
 }
 
 char* KxBasicAPI::API_GetText(long, char* buffer) { return buffer; }
 
-int KxBasicAPI::API_PickPoint(double*, const char*, double*, unsigned long) {
+int KxBasicAPI::API_PickPoint(double*, char*, double*, unsigned long) {
   API_MessageBox("The function is not available in current API.", "KxBasicAPI::API_PickPoint", 0);
   return 0;
 }
@@ -103,6 +104,26 @@ int KxBasicAPI::API_PickPoint(double*, const char*, double*, unsigned long) {
 int KxBasicAPI::API_TranslatePoint(double*, int, int) {
   DOVERO01_TRACE1("KxBasicAPI::API_TranslatePoint - Not available in current API !");
   return 0;
+}
+
+int KxBasicAPI::API_MessageBox(const char* text, const char* title, long flags) {
+  return API_MessageBox(Mutable(text), Mutable(title), flags);
+}
+
+int KxBasicAPI::API_ErrorBox(const char* text, const char* title, long flags) {
+  return API_ErrorBox(Mutable(text), Mutable(title), flags);
+}
+
+int KxBasicAPI::API_FileDialog(int open, char* result, const char* title, const char* defaultExt,
+                               const char* fileName, unsigned long flags, const char* filter,
+                               void* reserved) {
+  return API_FileDialog(open, result, Mutable(title), Mutable(defaultExt), Mutable(fileName), flags,
+                        Mutable(filter), reserved);
+}
+
+int KxBasicAPI::API_PickPoint(double* point, const char* prompt, double* basePoint,
+                              unsigned long flags) {
+  return API_PickPoint(point, Mutable(prompt), basePoint, flags);
 }
 
 unsigned long KxBasicAPI::API_Flags(unsigned long flags) {

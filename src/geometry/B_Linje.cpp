@@ -19,6 +19,13 @@ constexpr double kVerticalSlope = 999999999.0;
 B_Linje::B_Linje(const DT_Punkt* start, const DT_Punkt* end)
     : start_(start), end_(end), resultPoint_(nullptr), resultNumber_(0.0), distanceResult_(0.0) {}
 
+int B_Linje::KlasseType() const { return -1; }
+
+char* B_Linje::KlasseNavn() const {
+  static char name[] = "B_Linje";
+  return name;
+}
+
 B_Linje::~B_Linje() = default;
 
 B_Linje* B_Linje::Init(const B_Linje* other) {

@@ -45,6 +45,13 @@ B_Sirkel::B_Sirkel(const DT_Punkt* centre, const DT_Double* radius)
   }
 }
 
+int B_Sirkel::KlasseType() const { return -1; }
+
+char* B_Sirkel::KlasseNavn() const {
+  static char name[] = "B_Sirkel";
+  return name;
+}
+
 B_Sirkel::~B_Sirkel() = default;
 
 DT_Double* B_Sirkel::Radius(const DT_Double* r) {

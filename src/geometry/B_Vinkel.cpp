@@ -36,6 +36,13 @@ B_Vinkel::B_Vinkel(double v) : DT_Double(v), spare_(0.0) {}
 
 B_Vinkel::B_Vinkel(const DT_Double* v) : DT_Double(v != nullptr ? v->Get() : 0.0), spare_(0.0) {}
 
+int B_Vinkel::KlasseType() const { return -1; }
+
+char* B_Vinkel::KlasseNavn() const {
+  static char name[] = "B_Vinkel";
+  return name;
+}
+
 B_Vinkel::~B_Vinkel() = default;
 
 int B_Vinkel::InitMellom0og2PI() {

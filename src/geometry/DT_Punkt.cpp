@@ -132,9 +132,16 @@ DT_Punkt::DT_Punkt(const double xyz[3])
     : coords_{xyz != nullptr ? xyz[0] : 0.0, xyz != nullptr ? xyz[1] : 0.0,
               xyz != nullptr ? xyz[2] : 0.0} {}
 
+int DT_Punkt::KlasseType() const { return -1; }
+
+char* DT_Punkt::KlasseNavn() const {
+  static char name[] = "DT_Punkt";
+  return name;
+}
+
 DT_Punkt::~DT_Punkt() = default;
 
-char* DT_Punkt::SomChar(const char* fmt) {
+char* DT_Punkt::SomChar(char* fmt) {
   char text[kx::detail::kTextBufferSize];
   if (fmt == nullptr) {
     // The shown decimals are kept within 0 to 255, so the precision is always a valid one.
@@ -154,7 +161,7 @@ int DT_Punkt::Init(const double xyz[3]) {
   return Init(xyz[0], xyz[1], xyz[2]);
 }
 
-int DT_Punkt::Init(const DT_Punkt* other) {
+int DT_Punkt::Init(DT_Punkt* other) {
   if (other == nullptr) return 0;
   for (int i = 0; i < 3; ++i) coords_[i] = other->coords_[i];  // other may be this point
   UtforEtterInit();
@@ -295,7 +302,7 @@ int DT_Punkt::Les(const char* prompt, int showCurrent, const DT_Punkt* base, int
   double basePoint[3] = {0.0, 0.0, 0.0};
   if (base != nullptr) std::memcpy(basePoint, base->coords_, sizeof basePoint);
   const int answer = API(nullptr)->API_PickPoint(
-      coords_, nullptr, base != nullptr ? basePoint : nullptr, flag != 0 ? 1 : 0);
+      coords_, static_cast<char*>(nullptr), base != nullptr ? basePoint : nullptr, flag != 0 ? 1 : 0);
   if (answer >= 1) {
     UtforEtterInit();
     return 1;

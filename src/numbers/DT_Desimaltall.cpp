@@ -8,6 +8,13 @@ constexpr int kMostDecimals = 255;
 
 DT_Desimaltall::DT_Desimaltall() = default;
 
+int DT_Desimaltall::KlasseType() const { return -1; }
+
+char* DT_Desimaltall::KlasseNavn() const {
+  static char name[] = "DT_Desimaltall";
+  return name;
+}
+
 DT_Desimaltall::~DT_Desimaltall() = default;
 
 int DT_Desimaltall::AntDesimalerSomVises(int n) {

@@ -39,6 +39,13 @@ DT_Double::DT_Double(double value) : value_(value) {}
 
 DT_Double::DT_Double(const DT_Double* other) : value_(other != nullptr ? other->value_ : 0.0) {}
 
+int DT_Double::KlasseType() const { return -1; }
+
+char* DT_Double::KlasseNavn() const {
+  static char name[] = "DT_Double";
+  return name;
+}
+
 DT_Double::~DT_Double() = default;
 
 double DT_Double::Get() const { return value_; }
@@ -61,7 +68,7 @@ int DT_Double::Init(const DT_Double* other) {
   return Init(other->value_);
 }
 
-int DT_Double::Init(const char* text) {
+int DT_Double::Init(char* text) {
   if (text == nullptr) return ErrorKode(-1);
   // strtod reads what atof reads, and is defined for a number beyond the double range.
   return Init(std::strtod(text, nullptr));
@@ -91,7 +98,7 @@ int DT_Double::InitDiv(const DT_Double* other) {
   return InitDiv(other->value_);
 }
 
-char* DT_Double::SomChar(const char* fmt) {
+char* DT_Double::SomChar(char* fmt) {
   static char text[kx::detail::kTextBufferSize];
   if (fmt == nullptr) {
     char shown[16];
@@ -131,44 +138,44 @@ int DT_Double::SnuFortegn(int dir) {
   return 1;
 }
 
-int DT_Double::Lik(const DT_Double* other, double t) const {
+int DT_Double::Lik(DT_Double* other, double t) {
   if (other == nullptr) return 0;
   return DT_Double::Lik(other->value_, t);
 }
 
-int DT_Double::Lik(double x, double t) const { return kx::detail::Lik(value_, x, t) ? 1 : 0; }
+int DT_Double::Lik(double x, double t) { return kx::detail::Lik(value_, x, t) ? 1 : 0; }
 
-int DT_Double::StorreEllerLik(const DT_Double* other, double t) const {
+int DT_Double::StorreEllerLik(DT_Double* other, double t) {
   if (other == nullptr) return 0;
   return DT_Double::StorreEllerLik(other->value_, t);
 }
 
-int DT_Double::StorreEllerLik(double x, double t) const {
+int DT_Double::StorreEllerLik(double x, double t) {
   if (value_ > x) return 1;
   return Lik(x, t);
 }
 
-int DT_Double::MindreEllerLik(const DT_Double* other, double t) const {
+int DT_Double::MindreEllerLik(DT_Double* other, double t) {
   if (other == nullptr) return 0;
   return DT_Double::MindreEllerLik(other->value_, t);
 }
 
-int DT_Double::MindreEllerLik(double x, double t) const {
+int DT_Double::MindreEllerLik(double x, double t) {
   if (value_ < x) return 1;
   return Lik(x, t);
 }
 
-int DT_Double::StorreEnn(const DT_Double* other, double t) const {
+int DT_Double::StorreEnn(DT_Double* other, double t) {
   return MindreEllerLik(other, t) ? 0 : 1;
 }
 
-int DT_Double::StorreEnn(double x, double t) const { return MindreEllerLik(x, t) ? 0 : 1; }
+int DT_Double::StorreEnn(double x, double t) { return MindreEllerLik(x, t) ? 0 : 1; }
 
-int DT_Double::MindreEnn(const DT_Double* other, double t) const {
+int DT_Double::MindreEnn(DT_Double* other, double t) {
   return StorreEllerLik(other, t) ? 0 : 1;
 }
 
-int DT_Double::MindreEnn(double x, double t) const { return StorreEllerLik(x, t) ? 0 : 1; }
+int DT_Double::MindreEnn(double x, double t) { return StorreEllerLik(x, t) ? 0 : 1; }
 
 int DT_Double::RundAv(double unit, int mode) {
   if (unit == 0.0) return 1;

@@ -4,6 +4,13 @@ DT_DoubleInt::DT_DoubleInt(double value, int number) : DT_Double(value), int_(nu
 
 DT_DoubleInt::DT_DoubleInt(const DT_Double* other, int number) : DT_Double(other), int_(number) {}
 
+int DT_DoubleInt::KlasseType() const { return -1; }
+
+char* DT_DoubleInt::KlasseNavn() const {
+  static char name[] = "DT_DoubleInt";
+  return name;
+}
+
 DT_DoubleInt::~DT_DoubleInt() = default;
 
 DT_Int& DT_DoubleInt::Int() { return int_; }

@@ -10,6 +10,13 @@ DT_Float::DT_Float(float value) : value_(value) {}
 
 DT_Float::DT_Float(const DT_Float* other) : value_(other != nullptr ? other->value_ : 0.0f) {}
 
+int DT_Float::KlasseType() const { return -1; }
+
+char* DT_Float::KlasseNavn() const {
+  static char name[] = "DT_Float";
+  return name;
+}
+
 DT_Float::~DT_Float() = default;
 
 float DT_Float::Get() const { return value_; }
@@ -25,7 +32,7 @@ int DT_Float::Init(const DT_Float* other) {
   return Init(other->value_);
 }
 
-int DT_Float::Init(const char* text) {
+int DT_Float::Init(char* text) {
   if (text == nullptr) return ErrorKode(-1);
   return Init(static_cast<float>(std::strtod(text, nullptr)));
 }
@@ -37,7 +44,7 @@ int DT_Float::InitRel(const DT_Float* other) {
   return InitRel(other->value_);
 }
 
-char* DT_Float::SomChar(const char* fmt) {
+char* DT_Float::SomChar(char* fmt) {
   static char text[kx::detail::kTextBufferSize];
   if (!kx::detail::FormatFloating(text, sizeof text, fmt != nullptr ? fmt : "%f",
                                   static_cast<double>(value_))) {

@@ -11,6 +11,13 @@ DT_Int::DT_Int(int value) : value_(value) {}
 
 DT_Int::DT_Int(const DT_Int* other) : value_(other != nullptr ? other->value_ : 0) {}
 
+int DT_Int::KlasseType() const { return -1; }
+
+char* DT_Int::KlasseNavn() const {
+  static char name[] = "DT_Int";
+  return name;
+}
+
 DT_Int::~DT_Int() = default;
 
 int DT_Int::Get() const { return value_; }
@@ -26,7 +33,7 @@ int DT_Int::Init(const DT_Int* other) {
   return Init(other->value_);
 }
 
-int DT_Int::Init(const char* text) {
+int DT_Int::Init(char* text) {
   if (text == nullptr) return ErrorKode(-1);
   return Init(kx::detail::ParseInt32(text));
 }
@@ -38,7 +45,7 @@ int DT_Int::InitRel(const DT_Int* other) {
   return InitRel(other->value_);
 }
 
-char* DT_Int::SomChar(const char* fmt) {
+char* DT_Int::SomChar(char* fmt) {
   static char text[kx::detail::kTextBufferSize];
   if (!kx::detail::FormatInteger(text, sizeof text, fmt != nullptr ? fmt : "%d", value_)) {
     ErrorKode(-1);

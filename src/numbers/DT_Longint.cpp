@@ -8,6 +8,13 @@ DT_Longint::DT_Longint(long value) : value_(kx::detail::Low32(value)) {}
 
 DT_Longint::DT_Longint(const DT_Longint* other) : value_(other != nullptr ? other->value_ : 0) {}
 
+int DT_Longint::KlasseType() const { return -1; }
+
+char* DT_Longint::KlasseNavn() const {
+  static char name[] = "DT_Longint";
+  return name;
+}
+
 DT_Longint::~DT_Longint() = default;
 
 long DT_Longint::Get() const { return value_; }
@@ -23,7 +30,7 @@ int DT_Longint::Init(const DT_Longint* other) {
   return Init(static_cast<long>(other->value_));
 }
 
-int DT_Longint::Init(const char* text) {
+int DT_Longint::Init(char* text) {
   if (text == nullptr) return ErrorKode(-1);
   return Init(static_cast<long>(kx::detail::ParseInt32(text)));
 }
@@ -40,7 +47,7 @@ int DT_Longint::InitRel(const DT_Longint* other) {
   return InitRel(static_cast<long>(other->value_));
 }
 
-char* DT_Longint::SomChar(const char* fmt) {
+char* DT_Longint::SomChar(char* fmt) {
   static char text[kx::detail::kTextBufferSize];
   if (!kx::detail::FormatInteger(text, sizeof text, fmt != nullptr ? fmt : "%ld", value_)) {
     ErrorKode(-1);

@@ -2,6 +2,13 @@
 
 DT_StringInt::DT_StringInt(const Streng* text, int number) : Streng(text), int_(number) {}
 
+int DT_StringInt::KlasseType() const { return -1; }
+
+char* DT_StringInt::KlasseNavn() const {
+  static char name[] = "DT_StringInt";
+  return name;
+}
+
 DT_StringInt::~DT_StringInt() = default;
 
 DT_Int& DT_StringInt::Int() { return int_; }

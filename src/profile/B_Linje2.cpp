@@ -1,4 +1,4 @@
-#include "kx/profile/detail/B_Linje2.h"
+#include "profile/B_Linje2.h"
 
 #include "geometry/Shared.h"
 
@@ -12,6 +12,13 @@ constexpr double kGon = 63.66197723;
 
 B_Linje2::B_Linje2(const DT_Punkt* start, const DT_Punkt* end)
     : B_Linje(start, end), angle_(0.0), spare_() {}
+
+int B_Linje2::KlasseType() const { return -1; }
+
+char* B_Linje2::KlasseNavn() const {
+  static char name[] = "B_Linje2";
+  return name;
+}
 
 B_Linje2::~B_Linje2() = default;
 

@@ -1,13 +1,20 @@
-#include "kx/profile/detail/B_Sirkel2.h"
+#include "profile/B_Sirkel2.h"
 
 #include <cmath>
 
 #include "geometry/Shared.h"
-#include "kx/profile/detail/B_Linje2.h"
+#include "profile/B_Linje2.h"
 #include "profile/ProfileMath.h"
 
 B_Sirkel2::B_Sirkel2(const DT_Punkt* centre, const DT_Double* radius)
     : B_Sirkel(centre, radius), side_(0.0), work_(centre, radius), chord_() {}
+
+int B_Sirkel2::KlasseType() const { return -1; }
+
+char* B_Sirkel2::KlasseNavn() const {
+  static char name[] = "B_Sirkel2";
+  return name;
+}
 
 B_Sirkel2::~B_Sirkel2() = default;
 

@@ -131,6 +131,13 @@ class PlainCurves {
 QP_LinjePaalegg::QP_LinjePaalegg()
     : DT_PointList(1), gruppeNummer_(0.0), temakode_(0.0), linjeIdentitet_(), modes_(0) {}
 
+int QP_LinjePaalegg::KlasseType() const { return -1; }
+
+char* QP_LinjePaalegg::KlasseNavn() const {
+  static char name[] = "QP_LinjePaalegg";
+  return name;
+}
+
 QP_LinjePaalegg::~QP_LinjePaalegg() = default;
 
 Streng* QP_LinjePaalegg::LinjeIdentitet(const Streng* s) {

@@ -75,7 +75,10 @@ Streng::~Streng() = default;
 
 int Streng::KlasseType() const { return -1; }
 
-const char* Streng::KlasseNavn() const { return "Streng"; }
+char* Streng::KlasseNavn() const {
+  static char name[] = "Streng";
+  return name;
+}
 
 int Streng::SkrivUtObj() {
   Printf("%s", text_.c_str());
@@ -149,13 +152,13 @@ int Streng::HvorEr(const char* s, int nth) const {
 
 // Comparison -------------------------------------------------------------------------------------
 
-int Streng::Lik(const char* s, int n, int start) {
+int Streng::Lik(char* s, int n, int start) {
   if (s == nullptr) return ErrorKode(-1);
   const int code = MatchCode(text_, s, n, start);
   return code == 0 ? 1 : ErrorKode(code);
 }
 
-int Streng::CaseLik(const char* s, int n, int start) {
+int Streng::CaseLik(char* s, int n, int start) {
   // Upper-cased by the "C" locale ('a' to 'z'), so that the result never depends on the locale
   // the host process happens to run in.
   const std::string upper = UpperAscii(s != nullptr ? std::string(s) : std::string());
@@ -163,7 +166,7 @@ int Streng::CaseLik(const char* s, int n, int start) {
   return code == 0 ? 1 : ErrorKode(code);
 }
 
-int Streng::Les(const char* prompt, int showOld) {
+int Streng::Les(char* prompt, int showOld) {
   const std::string kept = text_;
   if (prompt != nullptr) {
     Printf("%s", prompt);

@@ -33,8 +33,7 @@ Line Points(DT_PointList& l) {
 // Interpolates a step (the earlier point's y): the polyline forms and Klipp must call it.
 struct StepList : DT_PointList {
   using DT_PointList::InterpolerMHP_X;
-  int InterpolerMHP_X(DT_Punkt* out, const DT_Punkt* a, const DT_Punkt* b,
-                      const DT_Double* x) override {
+  int InterpolerMHP_X(DT_Punkt* out, DT_Punkt* a, DT_Punkt* b, DT_Double* x) override {
     return DT_PointList::InterpolerMHP_X(out, a, b, x) && out->Init(x->Get(), a->y(), 0.0);
   }
 };
@@ -166,7 +165,7 @@ TEST(DT_PointList, WalksAndCopies) {
   EXPECT_EQ((Xyz{1.0 * (p == nullptr), 1.0 * a.Antall(), minX.Get(), 1.0 * index.Get(), out.y()}),
             (Xyz{1, 7, 1, 2, 2}));
   a.SlettAlleIListen(1);
-  EXPECT_EQ(std::string(a.KlasseNavn()) + std::to_string(a.KlasseType()), "DT_Nodeliste-1");
+  EXPECT_EQ(std::string(a.KlasseNavn()) + std::to_string(a.KlasseType()), "DT_PointList-1");
 }
 
 }  // namespace

@@ -106,7 +106,8 @@ TEST(IO_Enhet, DebugTraceOfANullTextAndOfAnUnwritableFile) {
 
 TEST(IO_Enhet, ReadingNumbersIsNotProvided) {
   struct BoxRecorder : IO_Enhet {
-    int API_MessageBox(const char* text, const char* title, long flags) override {
+    using IO_Enhet::API_MessageBox;
+    int API_MessageBox(char* text, char* title, long flags) override {
       seen.push_back(std::string(title) + "|" + std::to_string(flags) + "|" + text);
       return IO_Enhet::API_MessageBox(text, title, flags);
     }

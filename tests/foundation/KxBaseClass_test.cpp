@@ -60,7 +60,7 @@ TEST(KxBaseClass, MessagesAreFormattedAndRoutedToTheHostInterface) {
 TEST(KxBaseClass, TitleOnlyMessageBoxGoesThroughTheVirtualFlagsForm) {
   struct Derived : KxBaseClass {
     using KxBaseClass::MsgBox;
-    int MsgBox(long flags, const char* title, const char*, ...) override {
+    int MsgBox(long flags, char* title, char*, ...) override {
       seen = std::string(title) + "|" + std::to_string(flags);
       return 42;
     }

@@ -15,7 +15,8 @@ namespace {
 
 // Records what reaches API_Printf, so that the routing of the other members can be seen.
 struct PrintRecorder : KxBasicAPI {
-  int API_Printf(const char* text) override {
+  using KxBasicAPI::API_Printf;
+  int API_Printf(char* text) override {
     printed.emplace_back(text != nullptr ? text : "<null>");
     return 0;
   }

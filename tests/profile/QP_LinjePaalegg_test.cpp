@@ -21,9 +21,9 @@
 #include "kx/containers/DT_Node.h"
 #include "kx/geometry/B_Linje.h"
 #include "kx/profile/QP_Linjeidentitet.h"
-#include "kx/profile/detail/B_Linje2.h"
-#include "kx/profile/detail/B_Sirkel2.h"
-#include "kx/profile/detail/HeightWithElements.h"
+#include "profile/B_Linje2.h"
+#include "profile/B_Sirkel2.h"
+#include "support/ElementHeights.h"
 #include "support/HostCapture.h"
 #include "support/ProfileCases.h"
 #include "support/RandomProfile.h"
@@ -61,7 +61,7 @@ Answer Ask(QP_LinjePaalegg& p, double x, bool withObjects = false) {
   DT_Double height(-7.0);
   const DT_Double at(x);
   const int result =
-      withObjects ? kx::detail::HeightWithElements(p, &height, &at) : p.HoydeIProfil(&height, &at);
+      withObjects ? kx::test::HeightWithElements(p, &height, &at) : p.HoydeIProfil(&height, &at);
   return {result, height.Get(), LastCode()};
 }
 

@@ -14,17 +14,17 @@ void CaptureAPI::Record(Shown::Via via, const char* text, const char* title, lon
       {via, text != nullptr ? text : "<null>", title != nullptr ? title : "<null>", flags});
 }
 
-int CaptureAPI::API_MessageBox(const char* text, const char* title, long flags) {
+int CaptureAPI::API_MessageBox(char* text, char* title, long flags) {
   Record(Shown::Via::MessageBox, text, title, flags);
   return 1;
 }
 
-int CaptureAPI::API_ErrorBox(const char* text, const char* title, long flags) {
+int CaptureAPI::API_ErrorBox(char* text, char* title, long flags) {
   Record(Shown::Via::ErrorBox, text, title, flags);
   return 0;
 }
 
-int CaptureAPI::API_Printf(const char* text) {
+int CaptureAPI::API_Printf(char* text) {
   if (text == nullptr) return -100;
   Record(Shown::Via::Printf, text, "", 0);
   return static_cast<int>(std::strlen(text));
@@ -51,7 +51,7 @@ char* CaptureAPI::API_GetText(long number, char* buffer) {
   return buffer;
 }
 
-int CaptureAPI::API_PickPoint(double* point, const char*, double* basePoint, unsigned long flags) {
+int CaptureAPI::API_PickPoint(double* point, char*, double* basePoint, unsigned long flags) {
   PickCall call{basePoint != nullptr, {0, 0, 0}, flags};
   if (basePoint != nullptr) call.base = {basePoint[0], basePoint[1], basePoint[2]};
   pickCalls.push_back(call);

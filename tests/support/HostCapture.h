@@ -41,12 +41,17 @@ class CaptureAPI : public IO_Enhet {
  public:
   explicit CaptureAPI(std::vector<Shown>& log) : log_(log) {}
 
-  int API_MessageBox(const char* text, const char* title, long flags) override;
-  int API_ErrorBox(const char* text, const char* title, long flags) override;
-  int API_Printf(const char* text) override;
+  using IO_Enhet::API_ErrorBox;
+  using IO_Enhet::API_MessageBox;
+  using IO_Enhet::API_PickPoint;
+  using IO_Enhet::API_Printf;
+
+  int API_MessageBox(char* text, char* title, long flags) override;
+  int API_ErrorBox(char* text, char* title, long flags) override;
+  int API_Printf(char* text) override;
   int API_GetStr(char* buffer) override;
   char* API_GetText(long number, char* buffer) override;
-  int API_PickPoint(double* point, const char* prompt, double* basePoint,
+  int API_PickPoint(double* point, char* prompt, double* basePoint,
                     unsigned long flags) override;
   int API_TranslatePoint(double* point, int from, int to) override;
   int LesTall(double* value) override;

@@ -11,6 +11,9 @@ class KX_API DT_Node : public DataType {
  public:
   // A node for object (null by default), with no neighbours.
   explicit DT_Node(HovedObjekt* object = nullptr);
+  // Identity: -1 and "DT_Node".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // Store the link to the preceding node, the link to the following node, and the payload. No
   // checks: changing the links of a node that belongs to a list breaks that list.

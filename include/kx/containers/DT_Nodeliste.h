@@ -43,7 +43,7 @@ class KX_API DT_Nodeliste : public DataType {
 
   // -1 and "DT_Nodeliste".
   int KlasseType() const override;
-  const char* KlasseNavn() const override;
+  char* KlasseNavn() const override;
 
   // Inserts obj at position, which must be 0 or more: 1 when inserted there, the cursor then on the
   // new object at that position; 2 when position is at or beyond the end and obj was appended (the

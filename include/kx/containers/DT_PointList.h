@@ -24,8 +24,6 @@
 // are not touched; the copy's cursor is on its first point. Init(DT_PointList*) appends copies to
 // an existing list instead.
 //
-// Class identity: KlasseType() and KlasseNavn() are those of DT_Nodeliste (-1, "DT_Nodeliste").
-//
 // Results: 1 for success, 0 for failure with the last error code where a member names one.
 
 #include "kx/containers/DT_Nodeliste.h"
@@ -45,6 +43,9 @@ class KX_API DT_PointList : public DT_Nodeliste {
   // list to itself changes nothing.
   DT_PointList& operator=(const DT_PointList& other);
   ~DT_PointList() override;
+  // Identity: -1 and "DT_PointList".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // Bounding values of all points, in the order minX, maxX, minY, maxY, minZ, maxZ; any of the six
   // may be null and is then skipped. Each minimum starts at 9999999999.0 and each maximum at
@@ -66,27 +67,33 @@ class KX_API DT_PointList : public DT_Nodeliste {
   // the neighbour onto it (two points then share x and y). Removed points are deleted whatever the
   // ownership flag says: the list made or was given them. 1; 0 for an empty list (no error code).
   // The cursor ends on the last point.
-  virtual int Klipp(const DT_Double* xLow, const DT_Double* yLow, const DT_Double* xHigh,
-                    const DT_Double* yHigh);
+  virtual int Klipp(DT_Double* xLow, DT_Double* yLow, DT_Double* xHigh, DT_Double* yHigh);
 
   // One segment: out becomes the point of the segment p1-p2 at x (X, y, 0.0) through its virtual
   // Init(double, double, double); 1. Both ends count as inside. 0, out untouched, for a null
   // argument, an x outside the segment (a NaN x too) and a vertical segment (x equal at both ends),
   // which never interpolates in x. No error code.
-  virtual int InterpolerMHP_X(DT_Punkt* out, const DT_Punkt* p1, const DT_Punkt* p2,
-                              const DT_Double* x);
+  virtual int InterpolerMHP_X(DT_Punkt* out, DT_Punkt* p1, DT_Punkt* p2, DT_Double* x);
   // The polyline: the segment form (through the virtual table) on each pair of neighbours in list
   // order; the first segment that succeeds gives out, so where the line is not monotonic in x the
   // earliest crossing wins. 1; 0 with last error code -1 for a null out or x, -2 when no segment
   // holds x (also for lists of fewer than two points). The cursor is left where the scan stopped.
-  virtual int InterpolerMHP_X(DT_Punkt* out, const DT_Double* x);
+  virtual int InterpolerMHP_X(DT_Punkt* out, DT_Double* x);
   // InterpolerMHP_X with x and y exchanged: out becomes (x, Y, 0.0); a horizontal segment never
   // interpolates in y.
-  virtual int InterpolerMHP_Y(DT_Punkt* out, const DT_Punkt* p1, const DT_Punkt* p2,
-                              const DT_Double* y);
+  virtual int InterpolerMHP_Y(DT_Punkt* out, DT_Punkt* p1, DT_Punkt* p2, DT_Double* y);
   // As the polyline form of InterpolerMHP_X in y, except that no error code is recorded: a null
   // argument and a failed search both just give 0.
-  virtual int InterpolerMHP_Y(DT_Punkt* out, const DT_Double* y);
+  virtual int InterpolerMHP_Y(DT_Punkt* out, DT_Double* y);
+  // The polyline forms for a constant x or y (only read): the virtual members above.
+  template <typename D, kx::IfConstOf<D, DT_Double> = 0>
+  int InterpolerMHP_X(DT_Punkt* out, D* x) {
+    return InterpolerMHP_X(out, const_cast<DT_Double*>(static_cast<const DT_Double*>(x)));
+  }
+  template <typename D, kx::IfConstOf<D, DT_Double> = 0>
+  int InterpolerMHP_Y(DT_Punkt* out, D* y) {
+    return InterpolerMHP_Y(out, const_cast<DT_Double*>(static_cast<const DT_Double*>(y)));
+  }
 
   // The base list's positional access stays available beside the point form below.
   using DT_Nodeliste::GetIndex;
@@ -121,9 +128,8 @@ class KX_API DT_PointList : public DT_Nodeliste {
   // Appends a copy of each of other's points; other's cursor does not move.
   void AppendCopiesOf(const DT_PointList& other);
   // The polyline scan behind both polyline interpolations, with the segment form to call.
-  using SegmentForm = int (DT_PointList::*)(DT_Punkt*, const DT_Punkt*, const DT_Punkt*,
-                                            const DT_Double*);
-  int ScanSegments(DT_Punkt* out, const DT_Double* value, SegmentForm segment);
+  using SegmentForm = int (DT_PointList::*)(DT_Punkt*, DT_Punkt*, DT_Punkt*, DT_Double*);
+  int ScanSegments(DT_Punkt* out, DT_Double* value, SegmentForm segment);
   // Clips one end (the front, or the back when back is true) at limit, as Klipp describes.
-  void ClipEnd(const DT_Double* limit, bool back);
+  void ClipEnd(DT_Double* limit, bool back);
 };

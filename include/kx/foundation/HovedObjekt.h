@@ -23,9 +23,9 @@ class KX_API HovedObjekt : public KxBaseClass {
   // Raises the deleted counter.
   ~HovedObjekt() override;
 
-  // 0 and "HovedObjekt".
+  // 0 and "HovedObjekt". Every class answers its own name (a static text; do not write into it).
   virtual int KlasseType() const;
-  virtual const char* KlasseNavn() const;
+  virtual char* KlasseNavn() const;
   // The process-wide debug function mode (KxBaseClass::DebugFuncMode): -1 reads, another value
   // sets it and returns the previous one.
   virtual long DebugMode(long mode = -1);

@@ -35,6 +35,9 @@ class KX_API B_Linje : public DataType {
   B_Linje(const B_Linje& other) = default;
   B_Linje& operator=(const B_Linje& other) = default;
   ~B_Linje() override;
+  // Identity: -1 and "B_Linje".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // Setting ------------------------------------------------------------------------------------
 

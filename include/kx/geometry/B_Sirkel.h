@@ -24,6 +24,9 @@ class KX_API B_Sirkel : public DT_Punkt {
   B_Sirkel(const B_Sirkel& other) = default;
   B_Sirkel& operator=(const B_Sirkel& other) = default;
   ~B_Sirkel() override;
+  // Identity: -1 and "B_Sirkel".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // With a non-null r, the radius takes r's value. Always runs the circle's UtforEtterInit (also
   // for null), then returns the radius member.

@@ -19,6 +19,9 @@ class KX_API B_Vinkel : public DT_Double {
   B_Vinkel(const B_Vinkel& other) = default;
   B_Vinkel& operator=(const B_Vinkel& other) = default;
   ~B_Vinkel() override;
+  // Identity: -1 and "B_Vinkel".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // Brings the angle into [0, 2*pi) (2*pi taken as 6.283185307179586) by whole turns; an angle
   // within 1e-9 below a whole turn becomes 0.0. Returns 1; the hook runs once when the value

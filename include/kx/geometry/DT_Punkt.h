@@ -50,6 +50,9 @@ class KX_API DT_Punkt : public DataType {
   DT_Punkt(const DT_Punkt& other) = default;
   DT_Punkt& operator=(const DT_Punkt& other) = default;
   ~DT_Punkt() override;
+  // Identity: -1 and "DT_Punkt".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // Text form (virtual) ------------------------------------------------------------------------
 
@@ -60,7 +63,11 @@ class KX_API DT_Punkt : public DataType {
   // f F e E g G a A (with flags, width, precision and the length l or L), in that order, and may
   // hold any other text and "%%". Any other format (a fourth conversion, an integer or text
   // conversion, '*', a lone '%') gives an empty text and last error code -1. Cut at 511 characters.
-  virtual char* SomChar(const char* fmt = nullptr);
+  virtual char* SomChar(char* fmt = nullptr);
+  template <typename C, kx::IfConstChar<C> = 0>
+  char* SomChar(C* fmt) {
+    return SomChar(const_cast<char*>(fmt));
+  }
 
   // Setting (virtual) --------------------------------------------------------------------------
 
@@ -68,9 +75,14 @@ class KX_API DT_Punkt : public DataType {
   // changes nothing.
   virtual int Init(const double xyz[3]);
   // Copies other's coordinates (not its shown decimals); 1 (hook). Null: 0, nothing changed.
-  virtual int Init(const DT_Punkt* other);
+  virtual int Init(DT_Punkt* other);
   // Sets the three coordinates; 1 (hook).
   virtual int Init(double x, double y, double z);
+  // Init(DT_Punkt*) for a constant point (it is only read).
+  template <typename P, kx::IfConstOf<P, DT_Punkt> = 0>
+  int Init(P* other) {
+    return Init(const_cast<DT_Punkt*>(static_cast<const DT_Punkt*>(other)));
+  }
 
   // Setting ------------------------------------------------------------------------------------
 

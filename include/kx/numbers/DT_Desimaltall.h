@@ -10,6 +10,9 @@ class KX_API DT_Desimaltall : public DT_Tall {
   // Two decimals shown.
   DT_Desimaltall();
   ~DT_Desimaltall() override;
+  // Identity: -1 and "DT_Desimaltall".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The count of decimals shown, 0 to 255: an n in that range becomes the count, any other n (-1
   // reads) leaves it. Returns the count after the call.

@@ -16,9 +16,9 @@
 // Dispatch: the comparisons built on Lik call it through the virtual table, so a class that
 // redefines Lik(double, double) changes StorreEllerLik, MindreEllerLik, StorreEnn, MindreEnn and
 // CompareWith with it. The forms that take a DT_Double* are different: Lik, StorreEllerLik and
-// MindreEllerLik(const DT_Double*, t) call DT_Double's own double form directly (never a
-// redefinition of it), while StorreEnn and MindreEnn(const DT_Double*, t) call the virtual
-// MindreEllerLik and StorreEllerLik(const DT_Double*, t). A null DT_Double* makes Lik,
+// MindreEllerLik(DT_Double*, t) call DT_Double's own double form directly (never a
+// redefinition of it), while StorreEnn and MindreEnn(DT_Double*, t) call the virtual
+// MindreEllerLik and StorreEllerLik(DT_Double*, t). A null DT_Double* makes Lik,
 // StorreEllerLik and MindreEllerLik 0, hence StorreEnn and MindreEnn 1.
 //
 // Integer arguments: a literal 0 converts equally well to a double and to a DT_Double*, so the
@@ -44,6 +44,9 @@ class KX_API DT_Double : public DT_Desimaltall {
   // The other's value (only the value: two decimals shown), 0.0 for null; the default constructor.
   explicit DT_Double(const DT_Double* other = nullptr);
   ~DT_Double() override;
+  // Identity: -1 and "DT_Double".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The value.
   double Get() const;
@@ -55,6 +58,7 @@ class KX_API DT_Double : public DT_Desimaltall {
   float SomFloat() const;
 
   using DT_Tall::Init;
+  using DT_Tall::SomChar;
   // Sets the value; 1.
   int Init(double value);
   template <typename I, kx::IfInteger<I> = 0>
@@ -66,7 +70,7 @@ class KX_API DT_Double : public DT_Desimaltall {
   // Sets the value read from the start of text as the C library reads a double (strtod): text
   // that is no number gives 0.0 and still succeeds, so "12abc" gives 12.0. Null text: 0 with last
   // error code -1, value unchanged.
-  int Init(const char* text) override;
+  int Init(char* text) override;
 
   // Adds d (value + d); 1. The object form: null gives 0, nothing changed, no error code.
   int InitRel(double d);
@@ -100,7 +104,7 @@ class KX_API DT_Double : public DT_Desimaltall {
   // precision and the length l or L) and may hold any other text and "%%". Any other format (an
   // integer or text conversion, '*', two conversions, a lone '%') gives an empty text and last
   // error code -1. The text is cut at 511 characters.
-  char* SomChar(const char* fmt = nullptr) override;
+  char* SomChar(char* fmt = nullptr) override;
   // The number of significant decimals of the value shown with six decimals ("%f"): the digits
   // after the point up to the last one that is not 0, so 0 to 6; 0 for NaN and infinities. So
   // 3.14 gives 2, 0.1234567 gives 6 and 1e-7 gives 0.
@@ -117,36 +121,78 @@ class KX_API DT_Double : public DT_Desimaltall {
   // positive: the value is negated when it has the other sign. Any other dir always negates.
   virtual int SnuFortegn(int dir);
 
-  // The tolerance comparisons (see above), with accuracy t > 0 in the unit of the value.
-  virtual int Lik(const DT_Double* other, double t) const;
-  virtual int Lik(double x, double t) const;
-  virtual int StorreEllerLik(const DT_Double* other, double t) const;
-  virtual int StorreEllerLik(double x, double t) const;
-  virtual int MindreEllerLik(const DT_Double* other, double t) const;
-  virtual int MindreEllerLik(double x, double t) const;
-  virtual int StorreEnn(const DT_Double* other, double t) const;
-  virtual int StorreEnn(double x, double t) const;
-  virtual int MindreEnn(const DT_Double* other, double t) const;
-  virtual int MindreEnn(double x, double t) const;
+  // The tolerance comparisons (see above), with accuracy t > 0 in the unit of the value. These are
+  // the slots a derived class redefines.
+  virtual int Lik(DT_Double* other, double t);
+  virtual int Lik(double x, double t);
+  virtual int StorreEllerLik(DT_Double* other, double t);
+  virtual int StorreEllerLik(double x, double t);
+  virtual int MindreEllerLik(DT_Double* other, double t);
+  virtual int MindreEllerLik(double x, double t);
+  virtual int StorreEnn(DT_Double* other, double t);
+  virtual int StorreEnn(double x, double t);
+  virtual int MindreEnn(DT_Double* other, double t);
+  virtual int MindreEnn(double x, double t);
+
+  // The same comparisons on const objects, with constant other objects, and with integers (taken
+  // as numbers): each calls the virtual member above, which does not change the object.
+  int Lik(const DT_Double* other, double t) const { return Self()->Lik(Mutable(other), t); }
+  int Lik(double x, double t) const { return Self()->Lik(x, t); }
+  int StorreEllerLik(const DT_Double* other, double t) const {
+    return Self()->StorreEllerLik(Mutable(other), t);
+  }
+  int StorreEllerLik(double x, double t) const { return Self()->StorreEllerLik(x, t); }
+  int MindreEllerLik(const DT_Double* other, double t) const {
+    return Self()->MindreEllerLik(Mutable(other), t);
+  }
+  int MindreEllerLik(double x, double t) const { return Self()->MindreEllerLik(x, t); }
+  int StorreEnn(const DT_Double* other, double t) const {
+    return Self()->StorreEnn(Mutable(other), t);
+  }
+  int StorreEnn(double x, double t) const { return Self()->StorreEnn(x, t); }
+  int MindreEnn(const DT_Double* other, double t) const {
+    return Self()->MindreEnn(Mutable(other), t);
+  }
+  int MindreEnn(double x, double t) const { return Self()->MindreEnn(x, t); }
   template <typename I, kx::IfInteger<I> = 0>
-  int Lik(I x, double t) const {
+  int Lik(I x, double t) {
     return Lik(static_cast<double>(x), t);
   }
   template <typename I, kx::IfInteger<I> = 0>
-  int StorreEllerLik(I x, double t) const {
+  int Lik(I x, double t) const {
+    return Self()->Lik(static_cast<double>(x), t);
+  }
+  template <typename I, kx::IfInteger<I> = 0>
+  int StorreEllerLik(I x, double t) {
     return StorreEllerLik(static_cast<double>(x), t);
   }
   template <typename I, kx::IfInteger<I> = 0>
-  int MindreEllerLik(I x, double t) const {
+  int StorreEllerLik(I x, double t) const {
+    return Self()->StorreEllerLik(static_cast<double>(x), t);
+  }
+  template <typename I, kx::IfInteger<I> = 0>
+  int MindreEllerLik(I x, double t) {
     return MindreEllerLik(static_cast<double>(x), t);
   }
   template <typename I, kx::IfInteger<I> = 0>
-  int StorreEnn(I x, double t) const {
+  int MindreEllerLik(I x, double t) const {
+    return Self()->MindreEllerLik(static_cast<double>(x), t);
+  }
+  template <typename I, kx::IfInteger<I> = 0>
+  int StorreEnn(I x, double t) {
     return StorreEnn(static_cast<double>(x), t);
   }
   template <typename I, kx::IfInteger<I> = 0>
-  int MindreEnn(I x, double t) const {
+  int StorreEnn(I x, double t) const {
+    return Self()->StorreEnn(static_cast<double>(x), t);
+  }
+  template <typename I, kx::IfInteger<I> = 0>
+  int MindreEnn(I x, double t) {
     return MindreEnn(static_cast<double>(x), t);
+  }
+  template <typename I, kx::IfInteger<I> = 0>
+  int MindreEnn(I x, double t) const {
+    return Self()->MindreEnn(static_cast<double>(x), t);
   }
 
   // Rounds the value to a whole multiple of unit; 1. mode 0 rounds up, every other mode down; a
@@ -179,5 +225,9 @@ class KX_API DT_Double : public DT_Desimaltall {
   double Remainder(const DT_Double* other);
 
  private:
+  // The const forms call the virtual comparisons, which read the object and change nothing.
+  DT_Double* Self() const { return const_cast<DT_Double*>(this); }
+  static DT_Double* Mutable(const DT_Double* other) { return const_cast<DT_Double*>(other); }
+
   double value_;
 };

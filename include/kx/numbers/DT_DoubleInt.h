@@ -16,6 +16,9 @@ class KX_API DT_DoubleInt : public DT_Double {
   // defaulted this is the default constructor.
   explicit DT_DoubleInt(const DT_Double* other = nullptr, int number = 0);
   ~DT_DoubleInt() override;
+  // Identity: -1 and "DT_DoubleInt".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The attached integer; the caller reads and changes it through the reference.
   DT_Int& Int();

@@ -17,11 +17,15 @@ class KX_API DT_Float : public DT_Desimaltall {
   // The other's value, 0 for null; the default constructor.
   explicit DT_Float(const DT_Float* other = nullptr);
   ~DT_Float() override;
+  // Identity: -1 and "DT_Float".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The value.
   float Get() const;
 
   using DT_Tall::Init;
+  using DT_Tall::SomChar;
   // Sets the value; 1.
   int Init(float value);
   template <typename I, kx::IfInteger<I> = 0>
@@ -33,7 +37,7 @@ class KX_API DT_Float : public DT_Desimaltall {
   // Sets the value read from the start of text as a double (strtod), rounded to float: "12.9"
   // gives 12.9f, text that is no number gives 0 and still succeeds, a number beyond the float
   // range gives an infinity. Null text: 0 with last error code -1, value unchanged.
-  int Init(const char* text) override;
+  int Init(char* text) override;
 
   // Adds d, the sum rounded to float; 1. The object form: null gives 0, nothing changed, no error
   // code.
@@ -47,7 +51,7 @@ class KX_API DT_Float : public DT_Desimaltall {
   // The value (passed as a double) as text, in a 512-byte buffer shared by every DT_Float and
   // overwritten by the next SomChar of any of them. Without fmt: "%f", whatever the shown-decimals
   // count. With fmt, as DT_Double::SomChar.
-  char* SomChar(const char* fmt = nullptr) override;
+  char* SomChar(char* fmt = nullptr) override;
 
   // Reading is not provided: shows "DT_Float::Les() is not implemented (LBA)" in the application's
   // message box (OK button only) and returns 0; the value is unchanged.

@@ -8,4 +8,7 @@ class KX_API DT_Heltall : public DT_Tall {
  public:
   DT_Heltall();
   ~DT_Heltall() override;
+  // Identity: -1 and "DT_Heltall".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 };

@@ -15,11 +15,15 @@ class KX_API DT_Int : public DT_Heltall {
   // The other's value, 0 for null; the default constructor.
   explicit DT_Int(const DT_Int* other = nullptr);
   ~DT_Int() override;
+  // Identity: -1 and "DT_Int".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The value.
   int Get() const;
 
   using DT_Tall::Init;
+  using DT_Tall::SomChar;
   // Sets the value; 1.
   int Init(int value);
   // Sets the other's value; null gives 0 with nothing changed and no error code.
@@ -27,7 +31,7 @@ class KX_API DT_Int : public DT_Heltall {
   // Sets the value read from the start of text as atoi reads it: "12.9" gives 12, text that is no
   // number gives 0 and still succeeds; a number beyond the 32-bit range gives the nearest limit
   // (2147483647 or -2147483648). Null text: 0 with last error code -1, value unchanged.
-  int Init(const char* text) override;
+  int Init(char* text) override;
 
   // Adds d; 1. The sum wraps as 32-bit addition does. The object form: null gives 0, nothing
   // changed, no error code.
@@ -39,7 +43,7 @@ class KX_API DT_Int : public DT_Heltall {
   // fmt must read it with exactly one of the conversions d i o u x X (optionally with flags, width,
   // precision and the length hh, h, l or ll) and may hold other text and "%%". Any other format
   // gives an empty text and last error code -1. The text is cut at 511 characters.
-  char* SomChar(const char* fmt = nullptr) override;
+  char* SomChar(char* fmt = nullptr) override;
 
   // Reads the value through the current host interface (which must be an IO_Enhet), as
   // DT_Double::Les does, with LesTall(int*): 1 when a number was read; 0 with the value unchanged

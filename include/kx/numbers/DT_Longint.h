@@ -20,11 +20,15 @@ class KX_API DT_Longint : public DT_Heltall {
   // The other's value, 0 for null; the default constructor.
   explicit DT_Longint(const DT_Longint* other = nullptr);
   ~DT_Longint() override;
+  // Identity: -1 and "DT_Longint".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The value.
   long Get() const;
 
   using DT_Tall::Init;
+  using DT_Tall::SomChar;
   // Sets the value (its low 32 bits); 1.
   int Init(long value);
   template <typename I, kx::IfInteger<I> = 0>
@@ -36,7 +40,7 @@ class KX_API DT_Longint : public DT_Heltall {
   // Sets the value read from the start of text as atol reads a 32-bit long: "12.9" gives 12, text
   // that is no number gives 0 and still succeeds; a number beyond the 32-bit range gives the
   // nearest limit. Null text: 0 with last error code -1, value unchanged.
-  int Init(const char* text) override;
+  int Init(char* text) override;
 
   // Adds d (its low 32 bits); 1. The sum wraps as 32-bit addition does. The object form: null
   // gives 0, nothing changed, no error code.
@@ -50,7 +54,7 @@ class KX_API DT_Longint : public DT_Heltall {
   // The value as text, in a 512-byte buffer shared by every DT_Longint and overwritten by the next
   // SomChar of any of them. Without fmt: "%ld". With fmt, as DT_Int::SomChar (the value fits every
   // integer length, so "%d" and "%ld" both work).
-  char* SomChar(const char* fmt = nullptr) override;
+  char* SomChar(char* fmt = nullptr) override;
 
   // Reading is not provided: shows "DT_Longint::Les is not implemented (LBA)." in the application's
   // message box (OK button only) and returns 1; the value is unchanged.

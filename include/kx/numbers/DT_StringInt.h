@@ -12,6 +12,9 @@ class KX_API DT_StringInt : public Streng {
   // defaulted this is the default constructor.
   explicit DT_StringInt(const Streng* text = nullptr, int number = 0);
   ~DT_StringInt() override;
+  // Identity: -1 and "DT_StringInt".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The attached integer; the caller reads and changes it through the reference.
   DT_Int& Int();

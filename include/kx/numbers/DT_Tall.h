@@ -37,17 +37,30 @@ class KX_API DT_Tall : public DataType {
  public:
   DT_Tall();
   ~DT_Tall() override;
+  // Identity: -1 and "DT_Tall".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // Sets the value from text. Not provided here: reports "DT_Tall::Init( char *NumberAsString )
   // should not be called.There has to be a virtual function i a derived class." through Error1 and
   // returns 0.
-  virtual int Init(const char* NumberAsString);
+  virtual int Init(char* NumberAsString);
   // The value as text. Not provided here: shows "ERROR: DT_Tall::SomChar()\n You can't call this
   // function directly." in the application's message box (OK button only) and returns
   // "DT_Tall=NULL". The text lies in a buffer shared by every DT_Tall; copy it to keep it.
-  virtual char* SomChar(const char* fmt = nullptr);
+  virtual char* SomChar(char* fmt = nullptr);
 
-  // Sets the value from a string: the virtual Init(const char*) with the string's text and its
+  // Init and SomChar for constant texts (literals): the virtual members above.
+  template <typename C, kx::IfConstChar<C> = 0>
+  int Init(C* NumberAsString) {
+    return Init(const_cast<char*>(NumberAsString));
+  }
+  template <typename C, kx::IfConstChar<C> = 0>
+  char* SomChar(C* fmt) {
+    return SomChar(const_cast<char*>(fmt));
+  }
+
+  // Sets the value from a string: the virtual Init(char*) with the string's text and its
   // result. A null string gives 0 with last error code -1.
   int Init(Streng* text);
 };

@@ -24,7 +24,6 @@
 // Copying: the copy constructor and assignment make new vertices (as DT_PointList copies) and copy
 // the group number, theme code, identity and modes.
 //
-// Class identity (KlasseType, KlasseNavn) is that of DT_PointList.
 //
 // Results: 1 for success, 0 for failure with the last error code (ErrorKode(-9999)) naming the
 // cause, as each member says.
@@ -44,6 +43,9 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
   QP_LinjePaalegg(const QP_LinjePaalegg& other) = default;
   QP_LinjePaalegg& operator=(const QP_LinjePaalegg& other) = default;
   ~QP_LinjePaalegg() override;
+  // Identity: -1 and "QP_LinjePaalegg".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The line identity; a non-null s is copied in first (Streng::Init). Returns the profile's own
   // member, which the caller never frees.

@@ -3,7 +3,6 @@
 //
 // A Streng that starts as "Udefinert" and adds two operations that a host may redefine: selecting
 // the line in the host's line register and filling the identity from a list. Here both do nothing.
-// Class identity (KlasseType, KlasseNavn) is that of Streng.
 
 #include "kx/text/Streng.h"
 
@@ -14,6 +13,9 @@ class KX_API QP_Linjeidentitet : public Streng {
   QP_Linjeidentitet(const QP_Linjeidentitet& other) = default;
   QP_Linjeidentitet& operator=(const QP_Linjeidentitet& other) = default;
   ~QP_Linjeidentitet() override;
+  // Identity: -1 and "QP_Linjeidentitet".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // Makes the line the active one in the host's line register: does nothing here, returns 0.
   virtual int SetAktivIKALMO();

@@ -61,7 +61,7 @@ class KX_API Streng : public DataType {
 
   // Identity: -1 and "Streng".
   int KlasseType() const override;
-  const char* KlasseNavn() const override;
+  char* KlasseNavn() const override;
   // Shows the text unchanged through Printf; 1.
   int SkrivUtObj() override;
 
@@ -101,16 +101,30 @@ class KX_API Streng : public DataType {
   // Exact comparison. n < 1: the whole text against s. n >= 1: the n characters from start
   // (negative start counts as 0) against the whole of s. 1 when equal; otherwise 0 with the last
   // error code: -1 s null, -2 start >= Lengde(), 1 fewer than n characters from start, 3 different.
-  virtual int Lik(const char* s, int n, int start);
+  virtual int Lik(char* s, int n, int start);
   // As Lik, ignoring the case of 'a' to 'z' (the "C" locale rule; other letters must match
   // exactly). A null s is the empty text. The object is not changed.
-  virtual int CaseLik(const char* s, int n, int start);
+  virtual int CaseLik(char* s, int n, int start);
   // Prompts and reads a new text through the host interface: shows prompt (unchanged), then
   // " <old text>" when showOld is non-zero, then " : ", each through Printf (nothing is shown for
   // a null prompt); reads one line (at most 511 characters). Reading fails: the old text stays, 0.
   // An empty line with showOld non-zero keeps the old text, 1. Otherwise the line becomes the text
   // (hook), 1.
-  virtual int Les(const char* prompt, int showOld);
+  virtual int Les(char* prompt, int showOld);
+
+  // Lik, CaseLik and Les for constant texts (literals): the virtual members above.
+  template <typename C, kx::IfConstChar<C> = 0>
+  int Lik(C* s, int n, int start) {
+    return Lik(const_cast<char*>(s), n, start);
+  }
+  template <typename C, kx::IfConstChar<C> = 0>
+  int CaseLik(C* s, int n, int start) {
+    return CaseLik(const_cast<char*>(s), n, start);
+  }
+  template <typename C, kx::IfConstChar<C> = 0>
+  int Les(C* prompt, int showOld) {
+    return Les(const_cast<char*>(prompt), showOld);
+  }
 
   // Copying out --------------------------------------------------------------------------------
 

@@ -2,8 +2,7 @@
 // B_Sirkel2: the circle of a circular vertical curve, fitted between the two grade lines that meet
 // at a vertex, in the chainage/height plane (x chainage, y height; z is carried, not used).
 //
-// Internal to the profile: it is not part of the library's interface and may change. The header is
-// here only so that the library's own tests can reach it.
+// Internal to the profile engine (not exported); the tests build it from its object library.
 //
 // The pointers returned point to the element's own members; the caller never frees them.
 
@@ -11,13 +10,16 @@
 #include "kx/geometry/B_Sirkel.h"
 #include "kx/numbers/DT_Double.h"
 
-class KX_API B_Sirkel2 : public B_Sirkel {
+class B_Sirkel2 : public B_Sirkel {
  public:
   // The circle from centre and radius (as B_Sirkel); its work circle is built from the same two.
   explicit B_Sirkel2(const DT_Punkt* centre = nullptr, const DT_Double* radius = nullptr);
   B_Sirkel2(const B_Sirkel2& other) = default;
   B_Sirkel2& operator=(const B_Sirkel2& other) = default;
   ~B_Sirkel2() override;
+  // Identity: -1 and "B_Sirkel2".
+  int KlasseType() const override;
+  char* KlasseNavn() const override;
 
   // The chord of the fitted curve: from the tangent point T2 (start) to T1 (end).
   B_Linje* Korde();

@@ -1,15 +1,17 @@
 // The height walk on the library's geometry objects: each step as the element classes and the
 // profile's CalculateTangPoints compute it.
 
-#include "kx/profile/detail/HeightWithElements.h"
+#include "support/ElementHeights.h"
 
 #include <cmath>
 
 #include "kx/geometry/B_Linje.h"
-#include "kx/profile/detail/B_Sirkel2.h"
+#include "profile/B_Sirkel2.h"
 #include "profile/HeightWalk.h"
 
-namespace kx::detail {
+namespace kx::test {
+
+using namespace kx::detail;
 
 namespace {
 
@@ -111,4 +113,4 @@ int HeightWithElements(QP_LinjePaalegg& profile, DT_Double* height, const DT_Dou
   return HeightWalk<ElementCurves>(profile, height, chainage);
 }
 
-}  // namespace kx::detail
+}  // namespace kx::test

@@ -1,0 +1,261 @@
+// A host program's classes derived from the library's, each redefining every virtual member with
+// the signature a host writes (char*, non-const pointers, non-const members) and `override`: a
+// signature that drifts stops this file from compiling. The test then checks that the library's
+// own callers reach the redefinitions.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "kx/kx.h"
+#include "support/HostCapture.h"
+
+namespace {
+
+std::string gSeen;  // the redefinitions that ran, in order, each followed by a space
+
+template <typename R>
+R Seen(const char* name, R result) {
+  gSeen += std::string(name) + " ";
+  return result;
+}
+#define KX_SEEN(Base, Name, ...) return Seen(#Name, Base::Name(__VA_ARGS__))
+
+struct HostAPI : IO_Enhet {
+  int API_MessageBox(char* t, char* title, long f) override { KX_SEEN(IO_Enhet, API_MessageBox, t, title, f); }
+  int API_ErrorBox(char* t, char* title, long f) override { KX_SEEN(IO_Enhet, API_ErrorBox, t, title, f); }
+  int API_Printf(char* t) override { KX_SEEN(IO_Enhet, API_Printf, t); }
+  int API_GetStr(char* b) override { return Seen("API_GetStr", (b[0] = 0, 1)); }
+  int API_FileDialog(int o, char* r, char* t, char* e, char* n, unsigned long f, char* fl,
+                     void* x) override {
+    return Seen("API_FileDialog", 0 * o * !r * !t * !e * !n * !f * !fl * !x);
+  }
+  char* API_GetText(long n, char* b) override { KX_SEEN(IO_Enhet, API_GetText, n, b); }
+  int API_PickPoint(double* p, char* prompt, double* base, unsigned long f) override {
+    return Seen("API_PickPoint", 0 * !p * !prompt * !base * !f);
+  }
+  int API_TranslatePoint(double* p, int from, int to) override {
+    return Seen("API_TranslatePoint", 0 * !p * from * to);
+  }
+  int KlasseType() const override { KX_SEEN(IO_Enhet, KlasseType); }
+  char* KlasseNavn() const override { KX_SEEN(IO_Enhet, KlasseNavn); }
+  char* GetTekstNr(long n, char* b) override { KX_SEEN(IO_Enhet, GetTekstNr, n, b); }
+  int SkrivCharStreng(char* t) override { return Seen("SkrivCharStreng", 0 * !t); }
+  int SkrivDebugStreng(char* t) override { KX_SEEN(IO_Enhet, SkrivDebugStreng, t); }
+  int LesCharStreng(char* b) override { KX_SEEN(IO_Enhet, LesCharStreng, b); }
+  int LesTall(double* v) override { return Seen("LesTall(double)", (*v = 2.5, 1)); }
+  int LesTall(float* v) override { return Seen("LesTall(float)", (*v = 1, 1)); }
+  int LesTall(long* v) override { return Seen("LesTall(long)", (*v = 1, 1)); }
+  int LesTall(int* v) override { return Seen("LesTall(int)", (*v = 7, 1)); }
+  long DebugMode(long m) override { KX_SEEN(IO_Enhet, DebugMode, m); }
+};
+
+struct HostNumber : DT_Double {
+  using DT_Double::DT_Double;
+  // The roots' slots, once for the whole family.
+  int ClassType(int t) override { KX_SEEN(DT_Double, ClassType, t); }
+  char* ClassName() override { KX_SEEN(DT_Double, ClassName); }
+  int Printf(char* fmt, ...) override { return Seen("Printf", 0 * !fmt); }
+  int MsgBox(long f, char* title, char* fmt, ...) override {
+    return Seen("MsgBox(flags)", 0 * f * !title * !fmt);
+  }
+  int MsgBox(char* title, char* fmt, ...) override {
+    KX_SEEN(DT_Double, MsgBox, title, const_cast<char*>("%s"), fmt);
+  }
+  int ErrBox(char* title, char* fmt, ...) override { return Seen("ErrBox", 0 * !title * !fmt); }
+  int ErrCode(int c) override { KX_SEEN(DT_Double, ErrCode, c); }
+  KxBasicAPI* API(KxBasicAPI* a) override { KX_SEEN(DT_Double, API, a); }
+  long SystemPlattform(long v) override { KX_SEEN(DT_Double, SystemPlattform, v); }
+  int KlasseType() const override { KX_SEEN(DT_Double, KlasseType); }
+  char* KlasseNavn() const override { KX_SEEN(DT_Double, KlasseNavn); }
+  long DebugMode(long m) override { KX_SEEN(DT_Double, DebugMode, m); }
+  char* GetTekstNr(long n, char* b) override { KX_SEEN(DT_Double, GetTekstNr, n, b); }
+  int SkrivUtObj() override { KX_SEEN(DT_Double, SkrivUtObj); }
+  int LesCharStreng(char* b) override { KX_SEEN(DT_Double, LesCharStreng, b); }
+  void UtforEtterInit() override { Seen("UtforEtterInit", 0); }
+  int Init(char* text) override { KX_SEEN(DT_Double, Init, text); }
+  char* SomChar(char* fmt) override { KX_SEEN(DT_Double, SomChar, fmt); }
+  int SnuFortegn(int d) override { KX_SEEN(DT_Double, SnuFortegn, d); }
+  int Lik(DT_Double* o, double t) override { KX_SEEN(DT_Double, Lik, o, t); }
+  int Lik(double x, double t) override { KX_SEEN(DT_Double, Lik, x, t); }
+  int StorreEllerLik(DT_Double* o, double t) override { KX_SEEN(DT_Double, StorreEllerLik, o, t); }
+  int StorreEllerLik(double x, double t) override { KX_SEEN(DT_Double, StorreEllerLik, x, t); }
+  int MindreEllerLik(DT_Double* o, double t) override { KX_SEEN(DT_Double, MindreEllerLik, o, t); }
+  int MindreEllerLik(double x, double t) override { KX_SEEN(DT_Double, MindreEllerLik, x, t); }
+  int StorreEnn(DT_Double* o, double t) override { KX_SEEN(DT_Double, StorreEnn, o, t); }
+  int StorreEnn(double x, double t) override { KX_SEEN(DT_Double, StorreEnn, x, t); }
+  int MindreEnn(DT_Double* o, double t) override { KX_SEEN(DT_Double, MindreEnn, o, t); }
+  int MindreEnn(double x, double t) override { KX_SEEN(DT_Double, MindreEnn, x, t); }
+  int RundAv(double u, int m) override { KX_SEEN(DT_Double, RundAv, u, m); }
+};
+
+struct HostText : QP_Linjeidentitet {
+  int Lik(char* s, int n, int start) override { KX_SEEN(QP_Linjeidentitet, Lik, s, n, start); }
+  int CaseLik(char* s, int n, int start) override { KX_SEEN(QP_Linjeidentitet, CaseLik, s, n, start); }
+  int Les(char* prompt, int showOld) override { KX_SEEN(QP_Linjeidentitet, Les, prompt, showOld); }
+  int SetAktivIKALMO() override { KX_SEEN(QP_Linjeidentitet, SetAktivIKALMO); }
+  int InitFraListe() override { KX_SEEN(QP_Linjeidentitet, InitFraListe); }
+};
+
+struct HostPoint : DT_Punkt {
+  char* SomChar(char* fmt) override { KX_SEEN(DT_Punkt, SomChar, fmt); }
+  int Init(double const xyz[3]) override { KX_SEEN(DT_Punkt, Init, xyz); }
+  int Init(DT_Punkt* other) override { KX_SEEN(DT_Punkt, Init, other); }
+  int Init(double x, double y, double z) override { KX_SEEN(DT_Punkt, Init, x, y, z); }
+};
+
+struct HostList : DT_PointList {
+  int SorterObj(HovedObjekt*, HovedObjekt*, int) override { return Seen("SorterObj", 0); }
+  int Insert(HovedObjekt* o, int i) override { KX_SEEN(DT_PointList, Insert, o, i); }
+  int Insert(HovedObjekt* o, DT_Node* n) override { KX_SEEN(DT_PointList, Insert, o, n); }
+  int Aktiver(int i) override { KX_SEEN(DT_PointList, Aktiver, i); }
+  int Aktiver(DT_Node* n) override { KX_SEEN(DT_PointList, Aktiver, n); }
+  int SlettAktiv() override { KX_SEEN(DT_PointList, SlettAktiv); }
+  int SlettIndex(int i) override { KX_SEEN(DT_PointList, SlettIndex, i); }
+  int SlettObjekt(HovedObjekt* o) override { KX_SEEN(DT_PointList, SlettObjekt, o); }
+  void SlettAlleIListen(int d) override { Seen("SlettAlleIListen", 0), DT_PointList::SlettAlleIListen(d); }
+  int EkstremalPunkter(DT_Double* a, DT_Double* b, DT_Double* c, DT_Double* d, DT_Double* e,
+                       DT_Double* f) override {
+    KX_SEEN(DT_PointList, EkstremalPunkter, a, b, c, d, e, f);
+  }
+  int Klipp(DT_Double* a, DT_Double* b, DT_Double* c, DT_Double* d) override {
+    KX_SEEN(DT_PointList, Klipp, a, b, c, d);
+  }
+  int InterpolerMHP_X(DT_Punkt* o, DT_Punkt* a, DT_Punkt* b, DT_Double* x) override {
+    KX_SEEN(DT_PointList, InterpolerMHP_X, o, a, b, x);
+  }
+  int InterpolerMHP_X(DT_Punkt* o, DT_Double* x) override { KX_SEEN(DT_PointList, InterpolerMHP_X, o, x); }
+  int InterpolerMHP_Y(DT_Punkt* o, DT_Punkt* a, DT_Punkt* b, DT_Double* y) override {
+    KX_SEEN(DT_PointList, InterpolerMHP_Y, o, a, b, y);
+  }
+  int InterpolerMHP_Y(DT_Punkt* o, DT_Double* y) override { KX_SEEN(DT_PointList, InterpolerMHP_Y, o, y); }
+};
+
+// What a call through the library's own code (or a base reference, for members no library code
+// calls) ran of the redefinitions.
+template <typename F>
+std::string Trace(F&& call) {
+  gSeen.clear();
+  call();
+  return gSeen;
+}
+
+TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
+  kx::test::HostCapture box(kx::test::HostCapture::Install::BoxOnly);
+  HostAPI api;
+  KxBasicAPI* previous = KxBaseClass().API(&api);
+  HostNumber n(1.0);
+  DT_Double& d = n;
+  DataType& root = n;
+  char text[512] = "x";
+  DT_Double other(1.0);
+  EXPECT_EQ(Trace([&] { root.ErrorKode(-1), root.Error1("e"), root.VisObjektTellere(); }),
+            "ErrCode ErrBox Printf ");
+  EXPECT_EQ(Trace([&] { root.MsgBox("T", "t"); }), "MsgBox(flags) MsgBox ");
+  EXPECT_EQ(Trace([&] { root.ClassType(3), root.ClassName(), root.SystemPlattform(-1); }),
+            "ClassType ClassName SystemPlattform ");
+  EXPECT_EQ(Trace([&] { root.KlasseType(), root.KlasseNavn(), root.DebugMode(-1), root.SkrivUtObj(); }),
+            "KlasseType KlasseNavn DebugMode SkrivUtObj ");
+  EXPECT_EQ(Trace([&] { root.GetTekstNr(1, text), root.LesCharStreng(text); }),
+            "API GetTekstNr API_GetText GetTekstNr API API_GetStr LesCharStreng ");
+  Streng number("2.5");
+  EXPECT_EQ(Trace([&] { d.Init(&number), d.Les(nullptr, 0); }),
+            "UtforEtterInit Init API LesTall(double) UtforEtterInit ");
+  EXPECT_EQ(Trace([&] { d.SnuFortegn(-1), d.RundAv(1.0, 0), d.CompareWith(1.0, 1e-9); }),
+            "UtforEtterInit SnuFortegn UtforEtterInit RundAv Lik ");
+  EXPECT_EQ(Trace([&] { d.StorreEnn(1.0, 1e-9), d.MindreEnn(&other, 1e-9), d.Lik(&other, 1e-9); }),
+            "MindreEllerLik StorreEnn Lik StorreEllerLik MindreEnn Lik ");
+  EXPECT_EQ(Trace([&] { d.SomChar(nullptr), d.StorreEllerLik(&other, 1), d.MindreEllerLik(1.0, 1); }),
+            "SomChar Lik StorreEllerLik MindreEllerLik ");
+
+  KxBasicAPI& host = api;
+  EXPECT_EQ(Trace([&] { host.API_MessageBox("a", "b", 0), host.API_ErrorBox("a", "b", 0); }),
+            "SkrivCharStreng API_Printf API_MessageBox SkrivCharStreng API_Printf API_ErrorBox ");
+  IO_Enhet& io = api;
+  EXPECT_EQ(Trace([&] { io.SkrivDebugStreng("a"), io.DebugMode(-1), io.KlasseNavn(); }),
+            "SkrivCharStreng SkrivDebugStreng DebugMode KlasseNavn ");
+  float f;
+  long l;
+  EXPECT_EQ(Trace([&] { io.LesTall(&f), io.LesTall(&l), io.KlasseType(), io.LesCharStreng(text); }),
+            "LesTall(float) LesTall(long) KlasseType API_GetStr LesCharStreng ");
+  EXPECT_EQ(Trace([&] { io.API_FileDialog(1, text, "t", "e", "n", 0, "f", nullptr); }),
+            "API_FileDialog ");
+  DT_Int i;
+  HostPoint p;
+  EXPECT_EQ(Trace([&] { i.Les(nullptr, 0), p.Les(nullptr, 0, nullptr, 0), p.Transformer(1, 2); }),
+            "LesTall(int) API_PickPoint API_TranslatePoint ");
+  box.Clear();
+
+  HostText t;
+  QP_Linjeidentitet& id = t;
+  EXPECT_EQ(Trace([&] { id.Lik("a", 0, 0), id.CaseLik("a", 0, 0), id.SetAktivIKALMO(), id.InitFraListe(); }),
+            "Lik CaseLik SetAktivIKALMO InitFraListe ");
+  EXPECT_EQ(Trace([&] { static_cast<Streng&>(t).Les("?", 0); }),
+            "SkrivCharStreng API_Printf SkrivCharStreng API_Printf API_GetStr Les ");
+
+  const double xyz[3] = {1, 2, 3};
+  DT_Punkt plain;
+  DT_Punkt& point = p;
+  EXPECT_EQ(Trace([&] { point.Init(xyz), point.Init(&plain), point.SomChar(nullptr); }),
+            "Init Init Init SomChar ");
+
+  HostList list;
+  DT_Double x(0.5), minX;
+  DT_Punkt out;
+  EXPECT_EQ(Trace([&] { list.LeggTil(new DT_Punkt(0, 0, 0)), list.LeggTil(new DT_Punkt(1, 1, 0)); }), "");
+  EXPECT_EQ(Trace([&] { list.InterpolerMHP_X(&out, &x), list.InterpolerMHP_Y(&out, &x); }),
+            "InterpolerMHP_X InterpolerMHP_X InterpolerMHP_Y InterpolerMHP_Y ");
+  EXPECT_EQ(Trace([&] { list.EkstremalPunkter(&minX, 0, 0, 0, 0, 0), list.Sorter(1); }),
+            "EkstremalPunkter SorterObj ");
+  EXPECT_EQ(Trace([&] { list.Insert(&plain, 0), list.SlettIndex(0), list.Klipp(0, 0, 0, 0); }),
+            "Insert Insert Aktiver SlettAktiv SlettIndex Klipp ");
+  EXPECT_EQ(Trace([&] { list.SlettObjekt(list.Forste(0)), list.Aktiver(nullptr); }),
+            "SlettAktiv SlettObjekt Aktiver ");
+  EXPECT_EQ(Trace([&] { list.SlettAlleIListen(1); }), "SlettAlleIListen SlettAktiv ");
+  KxBaseClass().API(previous);
+}
+
+}  // namespace
+
+namespace {
+
+// Every class answers its own name and type -1; the roots answer "HovedObjekt" and 0, and the
+// built-in host interface "IO_Enhet" and 1.
+TEST(ClassIdentity, EveryClassAnswersItsOwnName) {
+  HovedObjekt h;
+  DataType dt;
+  Streng s;
+  DT_StringInt si;
+  QP_Linjeidentitet id;
+  DT_Tall t;
+  DT_Desimaltall dd;
+  DT_Double d;
+  DT_DoubleInt di;
+  B_Vinkel v;
+  DT_Heltall ht;
+  DT_Int i;
+  DT_Longint l;
+  DT_Float f;
+  DT_Node n;
+  DT_Nodeliste nl;
+  DT_PointList pl;
+  QP_LinjePaalegg qp;
+  DT_Punkt p;
+  B_Sirkel c;
+  B_Linje line;
+  std::string names;
+  for (const HovedObjekt* o : std::initializer_list<const HovedObjekt*>{
+           &h, &dt, &s, &si, &id, &t, &dd, &d, &di, &v, &ht, &i, &l, &f, &n, &nl, &pl, &qp, &p, &c,
+           &line}) {
+    names += std::string(o->KlasseNavn()) + std::to_string(o->KlasseType()) + " ";
+  }
+  EXPECT_EQ(names,
+            "HovedObjekt0 HovedObjekt0 Streng-1 DT_StringInt-1 QP_Linjeidentitet-1 DT_Tall-1 "
+            "DT_Desimaltall-1 DT_Double-1 DT_DoubleInt-1 B_Vinkel-1 DT_Heltall-1 DT_Int-1 "
+            "DT_Longint-1 DT_Float-1 DT_Node-1 DT_Nodeliste-1 DT_PointList-1 QP_LinjePaalegg-1 "
+            "DT_Punkt-1 B_Sirkel-1 B_Linje-1 ");
+  EXPECT_EQ(std::string(IO_Enhet().KlasseNavn()) + std::to_string(IO_Enhet().KlasseType()),
+            "IO_Enhet1");
+}
+
+}  // namespace
