@@ -65,8 +65,14 @@ Fil& Fil::operator=(const Fil& other) {
   return *this;
 }
 
-Fil::~Fil() {
-  if (stream_.use_count() == 1) CloseStream("Fil::~Fil");
+Fil::~Fil() { CloseIfLast("Fil::~Fil"); }
+
+void Fil::CloseIfLast(const char* operation) {
+  if (stream_.use_count() == 1) {
+    CloseStream(operation);
+  } else if (Peker() != nullptr) {
+    std::fflush(Peker());
+  }
 }
 
 int Fil::KlasseType() const { return -1; }
@@ -194,12 +200,9 @@ int Fil::GetLongTime(std::uint32_t* time, const char* fileName, int kind) {
   if (fileName == nullptr) return ErrorKode(-4);
   kx::platform::FileTimes times;
   if (kx::platform::GetFileTimes(fileName, times) != 0) return ErrorKode(-1);
-  switch (kind) {
-    case 0: *time = times.lastWrite; break;
-    case 1: *time = times.lastAccess; break;
-    case 2: *time = times.creation; break;
-    default: return ErrorKode(-2);
-  }
+  const std::uint32_t stamps[] = {times.lastWrite, times.lastAccess, times.creation};
+  if (kind < 0 || kind > 2) return ErrorKode(-2);
+  *time = stamps[kind];
   return 1;
 }
 
@@ -228,9 +231,9 @@ int Fil::GetTime(int* day, int* month, int* year, int* dayOfWeek, int* second, i
   if (GetLongTime(&stamp, navn_.Get(), kind) == 0) return ErrorKode(ErrorKode(-9999) - 100);
   kx::platform::CalendarTime t;
   if (!kx::platform::ToLocalTime(stamp, t)) return ErrorKode(-101);
-  const std::pair<int*, int> fields[] = {{day, t.day},       {month, t.month},   {year, t.year},
-                                         {dayOfWeek, t.dayOfWeek}, {second, t.second},
-                                         {minute, t.minute}, {hour, t.hour}};
+  const std::pair<int*, int> fields[] = {
+      {day, t.day},       {month, t.month},   {year, t.year}, {dayOfWeek, t.dayOfWeek},
+      {second, t.second}, {minute, t.minute}, {hour, t.hour}};
   for (const auto& [field, value] : fields) {
     if (field != nullptr) *field = value;
   }
@@ -247,19 +250,18 @@ int Fil::GetTime(Streng& text, int format, int kind) {
   ZeroPad(kx::detail::Format(clock, sizeof clock, "%2u:%2u:%2u", U(hour), U(minute), U(second)));
   if (format < 0 || format > 4) return ErrorKode(-2);
   ZeroPad(kx::detail::Format(date, sizeof date, "%2u.%2u.%2u", U(day), U(month), U(year - 1900)));
-  switch (format) {
-    case 0: kx::detail::Format(result, sizeof result, "%u/%u-%u  %s", U(day), U(month), U(year), clock); break;
-    case 1: kx::detail::Format(result, sizeof result, "%s  %s", date, clock); break;
-    case 2: kx::detail::Format(result, sizeof result, "%s %s", date, clock); break;
-    case 3: CopyBounded(result, sizeof result, clock); break;
-    default: CopyBounded(result, sizeof result, date); break;
+  if (format == 0) {
+    kx::detail::Format(result, sizeof result, "%u/%u-%u  %s", U(day), U(month), U(year), clock);
+  } else if (format <= 2) {
+    kx::detail::Format(result, sizeof result, format == 1 ? "%s  %s" : "%s %s", date, clock);
+  } else {
+    CopyBounded(result, sizeof result, format == 3 ? clock : date);
   }
   text.Set(result, -1);
   return 1;
 }
 
-unsigned char Fil::AskName(int open, const char* title, unsigned long options,
-                           const char* filter) {
+unsigned char Fil::AskName(int open, const char* title, unsigned long options, const char* filter) {
   std::string extension = Ext();
   std::string initial = NavnUtenExt();
   char result[kx::detail::kDialogResultSize] = "";

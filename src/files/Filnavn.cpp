@@ -73,7 +73,9 @@ char* Filnavn::KlasseNavn() const {
   return name;
 }
 
-void Filnavn::Derive() { Splitt(nullptr, nullptr, nullptr, nullptr); }
+void Filnavn::Derive() {
+  if (split_ == 0) Splitt(nullptr, nullptr, nullptr, nullptr);
+}
 
 void Filnavn::Rebuild() { SettSammen(&drive_, &path_, &name_, &ext_); }
 
@@ -146,7 +148,9 @@ Streng* Filnavn::Ext(char* e) {
   return &ext_;
 }
 
-Streng* Filnavn::Ext(Streng* e) { return Ext(e != nullptr ? e->Get() : static_cast<char*>(nullptr)); }
+Streng* Filnavn::Ext(Streng* e) {
+  return Ext(e != nullptr ? e->Get() : static_cast<char*>(nullptr));
+}
 
 Streng* Filnavn::NavnExt(Streng* ne) {
   Derive();
@@ -202,8 +206,8 @@ int Filnavn::LesNavn(char* title, int flags, char* extensions) {
   char result[kx::detail::kDialogResultSize] = "";
   const int chosen = API(nullptr)->API_FileDialog(
       (flags & 1) != 0 ? 0 : 1, result, title, kx::detail::DialogExtension(extension.Get()),
-      PathNavnUtenExt()->Get(), (flags & 32) != 0 ? 0 : 2,
-      filter.empty() ? nullptr : &filter[0], nullptr);
+      PathNavnUtenExt()->Get(), (flags & 32) != 0 ? 0 : 2, filter.empty() ? nullptr : &filter[0],
+      nullptr);
   result[sizeof result - 1] = '\0';
   if (chosen == 0) return 0;
   Set(result, -1);

@@ -58,7 +58,7 @@ TekstFil::~TekstFil() {
   if (buffer_ != nullptr && !buffer_->IsEmpty()) {
     const bool written = LukkOpp("a") != 0 && std::fputs(buffer_->Get(), Peker()) >= 0;
     if (!written) ReportUnwritten("TekstFil::~TekstFil");
-    CloseStream("TekstFil::~TekstFil");
+    CloseIfLast("TekstFil::~TekstFil");
   }
   delete buffer_;
 }

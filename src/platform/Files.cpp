@@ -44,7 +44,8 @@ bool Exists(const std::string& path, struct stat* st = nullptr) {
 // A regular file without any write permission bit: read-only, as the attribute is on Windows.
 bool IsReadOnly(const std::string& path) {
   struct stat st;
-  return Exists(path, &st) && S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  return Exists(path, &st) && S_ISREG(st.st_mode) &&
+         (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 bool IsDirectory(const std::string& path) {
@@ -58,11 +59,16 @@ unsigned char Fold(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
   switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: return c;
+    case 0x9A:
+      return 0x8A;
+    case 0x9C:
+      return 0x8C;
+    case 0x9E:
+      return 0x8E;
+    case 0xFF:
+      return 0x9F;
+    default:
+      return c;
   }
 }
 
@@ -428,8 +434,8 @@ int GetFileTimes(const char* name, FileTimes& times) {
   if (::statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &sx) == 0) {
     times.lastWrite = low32(sx.stx_mtime.tv_sec);
     times.lastAccess = low32(sx.stx_atime.tv_sec);
-    times.creation = low32((sx.stx_mask & STATX_BTIME) != 0 ? sx.stx_btime.tv_sec
-                                                             : sx.stx_ctime.tv_sec);
+    times.creation =
+        low32((sx.stx_mask & STATX_BTIME) != 0 ? sx.stx_btime.tv_sec : sx.stx_ctime.tv_sec);
     return 0;
   }
   if (errno != ENOSYS) return errno;

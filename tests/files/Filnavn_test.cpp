@@ -30,10 +30,10 @@ TEST(Filnavn, SplitsEveryFormOfName) {
     const std::string got = Text(&drive) + "|" + Text(&path) + "|" + Text(&base) + "|" +
                             Text(&ext) + "|" + Text(name.Path()) + "|" + Text(name.NavnExt()) +
                             "|" + Text(name.PathNavnUtenExt());
-    EXPECT_EQ(row.fields[0] + "|" + got, row.fields[0] + "|" + row.fields[1] + "|" +
-                                              row.fields[2] + "|" + row.fields[3] + "|" +
-                                              row.fields[4] + "|" + row.fields[5] + "|" +
-                                              row.fields[6] + "|" + row.fields[7])
+    EXPECT_EQ(row.fields[0] + "|" + got, row.fields[0] + "|" + row.fields[1] + "|" + row.fields[2] +
+                                             "|" + row.fields[3] + "|" + row.fields[4] + "|" +
+                                             row.fields[5] + "|" + row.fields[6] + "|" +
+                                             row.fields[7])
         << "split.cases:" << row.line;
     EXPECT_STREQ(name.Get(), row.fields[0].c_str());  // reading never changes the name
   }
@@ -99,9 +99,13 @@ TEST(Filnavn, ExistenceAndTheHostsMessages) {
 
 TEST(Filnavn, LesNavnAsksTheHostsFileDialog) {
   kx::test::HostCapture host;
+  Filnavn name("C:\\data\\profil.txt");
+  EXPECT_EQ(name.LesNavn("Velg", 0, "txt;dat"), 0);  // the built-in dialog: one filter entry
+  ASSERT_EQ(host.fileDialogRequests.size(), 1u);
+  EXPECT_EQ(host.fileDialogRequests[0].filter,
+            (std::vector<std::string>{"*.txt;*.dat", "*.txt;*.dat"}));
   kx::test::DialogHost dialog;
   dialog.answers = {"/home/Kari/data/Profil.prf", std::nullopt};
-  Filnavn name("C:\\data\\profil.txt");
   EXPECT_EQ(name.LesNavn("Velg", 1, "txt;dat"), 1);
   EXPECT_EQ(dialog.asked, "0|Velg|txt|C:\\data\\profil|2|*.txt;*.dat");
   EXPECT_STREQ(name.Get(), "/HOME/KARI/DATA/PROFIL.PRF");

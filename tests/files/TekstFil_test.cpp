@@ -41,8 +41,8 @@ TEST(TekstFil, ReadsCrLfLinesInPiecesOf510) {
   kx::test::ScopedTempDir dir;
   const std::string b(510, 'b'), c(511, 'c'), d(600, 'd'), e(1020, 'e');
   dir.Write("Lines.txt", "a\r\n" + b + "\r\n" + c + "\r\n" + d + "\n" + e + "\r\nlast");
-  const Lines expected = {"a",           b,           c.substr(1), "c",   d.substr(90),
-                          d.substr(510), e.substr(510), e.substr(510), "last"};
+  const Lines expected = {
+      "a", b, c.substr(1), "c", d.substr(90), d.substr(510), e.substr(510), e.substr(510), "last"};
   TekstFil file("LINES.TXT");
   EXPECT_EQ(ReadLines(file), expected);
   DT_Nodeliste list;
@@ -78,7 +78,7 @@ TEST(TekstFil, GetLinjeReadsFromTheTop) {
   for (unsigned short n : {2, 4, 0, 3, 1}) got += get(n);
   EXPECT_EQ(got, "b(null)(null)ca");
   EXPECT_EQ(ReadLines(file), (Lines{"b", "c"}));  // left open after the line returned
-  fs::remove("abc.txt");                           // deleted between two reads
+  fs::remove("abc.txt");                          // deleted between two reads
   EXPECT_EQ(get(1), "(null)");
   EXPECT_EQ(Listing(), Lines{});
 }
@@ -87,12 +87,15 @@ TEST(TekstFil, SlettLinjeRewritesTheFileInPlace) {
   kx::test::ScopedTempDir dir;
   fs::create_directory("Data");
   const std::string d(600, 'd');
-  for (const auto& [number, expected] : std::vector<std::pair<int, std::string>>{
-           {1, "2\n" + d + "\n4"}, {2, "1\n" + d + "\n4"}, {3, "1\n2\n" + d.substr(510) + "\n4"},
-           {5, "1\n2\n" + d + "\n"}, {0, "1\n2\n" + d + "\n4"}}) {
+  for (const auto& [number, expected] :
+       std::vector<std::pair<int, std::string>>{{1, "2\n" + d + "\n4"},
+                                                {2, "1\n" + d + "\n4"},
+                                                {3, "1\n2\n" + d.substr(510) + "\n4"},
+                                                {5, "1\n2\n" + d + "\n"},
+                                                {0, "1\n2\n" + d + "\n4"}}) {
     dir.Write("Data/Profil.prf", "1\r\n2\r\n" + d + "\r\n4");
-    fs::permissions("Data/Profil.prf", fs::perms::owner_read | fs::perms::owner_write |
-                                           fs::perms::group_read);
+    fs::permissions("Data/Profil.prf",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     TekstFil file("DATA\\PROFIL.PRF");
     EXPECT_EQ(file.SlettLinje(static_cast<unsigned short>(number)), 1);
     EXPECT_EQ(file.Peker(), nullptr);

@@ -108,7 +108,9 @@ struct HostName : Filnavn {
   Streng* NavnExt(Streng* ne) override { KX_SEEN(Filnavn, NavnExt, ne); }
   Streng* PathNavnUtenExt() override { KX_SEEN(Filnavn, PathNavnUtenExt); }
   int Lovlig() override { KX_SEEN(Filnavn, Lovlig); }
-  int Splitt(Streng* d, Streng* p, Streng* n, Streng* e) override { KX_SEEN(Filnavn, Splitt, d, p, n, e); }
+  int Splitt(Streng* d, Streng* p, Streng* n, Streng* e) override {
+    KX_SEEN(Filnavn, Splitt, d, p, n, e);
+  }
   int SettSammen(Streng* d, Streng* p, Streng* n, Streng* e) override {
     KX_SEEN(Filnavn, SettSammen, d, p, n, e);
   }
@@ -223,7 +225,7 @@ TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
   HostFile file("new.txt");
   Fil& asFil = file;
   Streng line;
-  EXPECT_EQ(Trace([&] { fn.Lovlig(), asFil.Lovlig_Filnavn(), file.LesNesteLinje(&line, nullptr, 0); }),
+  EXPECT_EQ(Trace([&] { fn.Lovlig(), asFil.Lovlig_Filnavn(), file.LesNesteLinje(&line, 0, 0); }),
             "Lovlig LukkOpp LukkOpp ");
 
   HostText t;

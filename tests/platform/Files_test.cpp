@@ -31,15 +31,19 @@ std::string ReadAll(const char* name, const char* mode) {
 TEST(PlatformFiles, NamesAreFoundWhateverTheirCaseAndSeparators) {
   kx::test::ScopedTempDir dir;
   fs::create_directories("data/Sub");
-  for (const char* name : {"data/Profil.prf", "data/Sub/x.txt", "data/a.txt", "data/A.txt",
-                           "data/Bl\xE5.txt"}) {
+  for (const char* name :
+       {"data/Profil.prf", "data/Sub/x.txt", "data/a.txt", "data/A.txt", "data/Bl\xE5.txt"}) {
     dir.Write(name, "x");
   }
   const std::vector<std::pair<const char*, std::string>> cases = {
-      {"DATA/PROFIL.PRF", "data/Profil.prf"},   {"data\\sub\\X.TXT", "data/Sub/x.txt"},
-      {".\\DATA\\\\profil.prf", "data/Profil.prf"}, {"data/a.txt", "data/a.txt"},
-      {"DATA/a.TXT", "data/A.txt"},              {"data/BL\xC5.TXT", "data/Bl\xE5.txt"},
-      {"DATA\\NEW.TXT", "data/NEW.TXT"},         {"NODIR\\Sub\\f.txt", "NODIR/Sub/f.txt"},
+      {"DATA/PROFIL.PRF", "data/Profil.prf"},
+      {"data\\sub\\X.TXT", "data/Sub/x.txt"},
+      {".\\DATA\\\\profil.prf", "data/Profil.prf"},
+      {"data/a.txt", "data/a.txt"},
+      {"DATA/a.TXT", "data/A.txt"},
+      {"data/BL\xC5.TXT", "data/Bl\xE5.txt"},
+      {"DATA\\NEW.TXT", "data/NEW.TXT"},
+      {"NODIR\\Sub\\f.txt", "NODIR/Sub/f.txt"},
       {"", ""}};
   for (const auto& [name, resolved] : cases) EXPECT_EQ(ResolvePath(name), resolved) << name;
   EXPECT_EQ(ResolvePath((dir.Path().string() + "/DATA/profil.PRF").c_str()),
@@ -69,7 +73,8 @@ TEST(PlatformFiles, TextModeDropsTheCrOfCrLfAndStopsAtCtrlZ) {
   std::fputs("x\ny\n", f);
   EXPECT_TRUE(kx::platform::CloseFile(f));
   EXPECT_EQ(dir.Read("w.txt"), "x\ny\n");
-  for (const char* mode : {"", "x", "rw", "r+q"}) EXPECT_EQ(kx::platform::OpenFile("w.txt", mode), nullptr);
+  for (const char* mode : {"", "x", "rw", "r+q"})
+    EXPECT_EQ(kx::platform::OpenFile("w.txt", mode), nullptr);
   EXPECT_EQ(kx::platform::OpenFile("w.txt", nullptr), nullptr);
 }
 

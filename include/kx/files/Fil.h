@@ -121,8 +121,8 @@ class KX_API Fil : public HovedObjekt {
   // file system records it, otherwise the last status change) as local time: day 1-31, month
   // 1-12, full year, day of the week (0 Sunday to 6), second, minute, hour (null fields are
   // skipped). 1; 0 with code -101 when the file is not found, -102 for another kind.
-  int GetTime(int* day, int* month, int* year, int* dayOfWeek, int* second, int* minute,
-              int* hour, int kind);
+  int GetTime(int* day, int* month, int* year, int* dayOfWeek, int* second, int* minute, int* hour,
+              int kind);
   // The time stamp of kind as text: format 0 "4/12-1998  09:05:07", 1 "04.12.98  09:05:07",
   // 2 "04.12.98 09:05:07", 3 "09:05:07", 4 "04.12.98" (the year less 1900, so 2005 gives "105").
   // 1; 0 with code -1 when the time cannot be read, -2 for another format.
@@ -147,6 +147,8 @@ class KX_API Fil : public HovedObjekt {
   // Closes the stream for every copy; false when nothing was open. A close that cannot store
   // what was written is reported (ReportUnwritten).
   bool CloseStream(const char* operation);
+  // Closes the stream when no other copy holds it (as the destructor does); otherwise flushes it.
+  void CloseIfLast(const char* operation);
   // Shows "<operation>\nThe file <name> could not be written completely." in an error box; 0.
   int ReportUnwritten(const char* operation);
 

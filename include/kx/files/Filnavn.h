@@ -19,9 +19,9 @@ class KX_API Filnavn : public Streng {
  public:
   // The full name, taken unchanged (not as a format); parts empty.
   Filnavn();
-  Filnavn(const Streng* name);        // NOLINT: null gives an empty name
-  Filnavn(const char* name);          // NOLINT: null gives an empty name
-  Filnavn(std::nullptr_t);            // NOLINT
+  Filnavn(const Streng* name);  // NOLINT: null gives an empty name
+  Filnavn(const char* name);    // NOLINT: null gives an empty name
+  Filnavn(std::nullptr_t);      // NOLINT
   template <typename Int, std::enable_if_t<std::is_integral_v<Int> && !std::is_same_v<Int, bool> &&
                                                !std::is_same_v<Int, char>,
                                            int> = 0>
@@ -100,5 +100,5 @@ class KX_API Filnavn : public Streng {
   Streng name_;
   Streng ext_;
   Streng composed_;  // the results of NavnExt and PathNavnUtenExt
-  int split_ = 0;    // always 0: every accessor derives the parts anew
+  int split_ = 0;    // while 0 (nothing sets it otherwise) every accessor derives the parts anew
 };

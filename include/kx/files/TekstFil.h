@@ -19,7 +19,8 @@ class KX_API TekstFil : public Fil {
   TekstFil(const TekstFil& other);
   TekstFil& operator=(const TekstFil& other);
   // A non-empty line buffer is appended to the file (LukkOpp("a"), or the open stream) and the
-  // file closed; a failure is reported in an error box. Then the buffer is deleted.
+  // file closed (when no other copy holds the stream); a failure is reported in an error box.
+  // Then the buffer is deleted.
   ~TekstFil() override;
 
   // Identity: -1 and "TekstFil".
