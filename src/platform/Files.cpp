@@ -394,19 +394,6 @@ bool RemoveFile(const char* name) {
   return !Fails("unlink") && ::unlink(path.c_str()) == 0;
 }
 
-bool RenameFile(const char* from, const char* to) {
-  const std::string source = ResolvePath(from), target = ResolvePath(to);
-  if (source.empty() || target.empty() || !Exists(source)) {
-    errno = ENOENT;
-    return false;
-  }
-  if (Exists(target)) {
-    errno = EEXIST;
-    return false;
-  }
-  return !Fails("rename") && ::rename(source.c_str(), target.c_str()) == 0;
-}
-
 bool ReplaceFile(const char* target, const char* source) {
   const std::string to = ResolvePath(target), from = ResolvePath(source);
   if (to.empty() || from.empty()) {

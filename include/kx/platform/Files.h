@@ -66,8 +66,6 @@ KX_API int CheckAccess(const char* name, int mode);
 KX_API bool CopyOver(const char* from, const char* to);
 // Deletes a file; false for a missing, read-only or directory name.
 KX_API bool RemoveFile(const char* name);
-// Renames from to to; false when to exists already (as on Windows) or the system fails.
-KX_API bool RenameFile(const char* from, const char* to);
 // Puts the file source in the place of target in one step (target need not exist); target keeps
 // its permission bits. false when target is read-only or the system fails (source is then left
 // as it was).
