@@ -9,6 +9,7 @@
 #include "foundation/UnloadSafe.h"
 #include "kx/foundation/FlatExports.h"
 #include "kx/platform/FileDialog.h"
+#include "kx/platform/Files.h"
 #include "kx/platform/MessageBox.h"
 
 namespace {
@@ -88,7 +89,7 @@ int IO_Enhet::SkrivDebugStreng(char* text) {
   if (debugMode_ > 0 && (debugMode_ & kTraceOn) != 0) {
     // Opened and closed for every message, so that each entry is on disk at once and the file is
     // never held open between calls. A file that cannot be opened is ignored.
-    if (std::FILE* trace = std::fopen(kTraceFileName, "a")) {
+    if (std::FILE* trace = kx::platform::OpenFile(kTraceFileName, "a")) {
       if (text == nullptr) {
         std::fputs("\nDEBUG IO_Enhet::SkrivCharStreng( NULL )", trace);
       } else if ((debugMode_ & kTraceTagged) != 0) {
@@ -96,7 +97,7 @@ int IO_Enhet::SkrivDebugStreng(char* text) {
       } else {
         std::fputs(text, trace);
       }
-      std::fclose(trace);
+      kx::platform::CloseFile(trace);
     }
   }
   return SkrivCharStreng(text);
@@ -130,8 +131,11 @@ namespace {
 
 // The dialog's filter list: NUL between the entries and a second NUL at the end. Callers write '|'
 // where the list has its NULs (a C string cannot hold them); no filter gives "All files (*.*)".
+// A plain pattern list without '|' ("*.txt;*.dat", as Filnavn::LesNavn hands over) is one entry
+// that shows the patterns as its description.
 std::string DialogFilter(const char* filter) {
   std::string list = (filter != nullptr && *filter != '\0') ? filter : "All files (*.*)|*.*|";
+  if (list.find('|') == std::string::npos) list += '|' + list;
   for (char& c : list) {
     if (c == '|') c = '\0';
   }

@@ -9,6 +9,7 @@
 
 #include "kx/kx.h"
 #include "support/HostCapture.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -95,6 +96,31 @@ struct HostText : QP_Linjeidentitet {
   int Les(char* prompt, int showOld) override { KX_SEEN(QP_Linjeidentitet, Les, prompt, showOld); }
   int SetAktivIKALMO() override { KX_SEEN(QP_Linjeidentitet, SetAktivIKALMO); }
   int InitFraListe() override { KX_SEEN(QP_Linjeidentitet, InitFraListe); }
+};
+
+struct HostName : Filnavn {
+  using Filnavn::Filnavn;
+  Streng* Drive(Streng* d) override { KX_SEEN(Filnavn, Drive, d); }
+  Streng* Path(Streng* p) override { KX_SEEN(Filnavn, Path, p); }
+  Streng* Navn(Streng* n) override { KX_SEEN(Filnavn, Navn, n); }
+  Streng* Ext(char* e) override { KX_SEEN(Filnavn, Ext, e); }
+  Streng* Ext(Streng* e) override { KX_SEEN(Filnavn, Ext, e); }
+  Streng* NavnExt(Streng* ne) override { KX_SEEN(Filnavn, NavnExt, ne); }
+  Streng* PathNavnUtenExt() override { KX_SEEN(Filnavn, PathNavnUtenExt); }
+  int Lovlig() override { KX_SEEN(Filnavn, Lovlig); }
+  int Splitt(Streng* d, Streng* p, Streng* n, Streng* e) override {
+    KX_SEEN(Filnavn, Splitt, d, p, n, e);
+  }
+  int SettSammen(Streng* d, Streng* p, Streng* n, Streng* e) override {
+    KX_SEEN(Filnavn, SettSammen, d, p, n, e);
+  }
+  int InitUniktNavn(Streng* s) override { return Seen("InitUniktNavn", 0 * !s); }
+  int LesNavn(char* title, int f, char* e) override { KX_SEEN(Filnavn, LesNavn, title, f, e); }
+};
+
+struct HostFile : TekstFil {
+  using TekstFil::TekstFil;
+  unsigned char LukkOpp(char* mode) override { KX_SEEN(TekstFil, LukkOpp, mode); }
 };
 
 struct HostPoint : DT_Punkt {
@@ -186,6 +212,22 @@ TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
             "LesTall(int) API_PickPoint API_TranslatePoint ");
   box.Clear();
 
+  HostName name("C:\\x\\f.txt");
+  Filnavn& fn = name;
+  Streng ext("dat");
+  EXPECT_EQ(Trace([&] { fn.Ext(&ext), fn.Drive(nullptr), fn.Path(nullptr), fn.Navn(nullptr); }),
+            "Splitt SettSammen Ext Ext Splitt Drive Splitt Path Splitt Navn ");
+  EXPECT_EQ(Trace([&] { fn.NavnExt(nullptr), fn.Splitt(0, 0, 0, 0), fn.SettSammen(0, 0, 0, 0); }),
+            "Splitt NavnExt Splitt SettSammen ");
+  EXPECT_EQ(Trace([&] { fn.LesNavn(nullptr, 0, nullptr), fn.InitUniktNavn(nullptr); }),
+            "Splitt Splitt PathNavnUtenExt API_FileDialog LesNavn InitUniktNavn ");
+  kx::test::ScopedTempDir dir;
+  HostFile file("new.txt");
+  Fil& asFil = file;
+  Streng line;
+  EXPECT_EQ(Trace([&] { fn.Lovlig(), asFil.Lovlig_Filnavn(), file.LesNesteLinje(&line, 0, 0); }),
+            "Lovlig LukkOpp LukkOpp ");
+
   HostText t;
   QP_Linjeidentitet& id = t;
   EXPECT_EQ(Trace([&] { id.Lik("a", 0, 0), id.CaseLik("a", 0, 0), id.SetAktivIKALMO(), id.InitFraListe(); }),
@@ -243,17 +285,20 @@ TEST(ClassIdentity, EveryClassAnswersItsOwnName) {
   DT_Punkt p;
   B_Sirkel c;
   B_Linje line;
+  Filnavn fn;
+  Fil fil("");
+  TekstFil tf("");
   std::string names;
   for (const HovedObjekt* o : std::initializer_list<const HovedObjekt*>{
            &h, &dt, &s, &si, &id, &t, &dd, &d, &di, &v, &ht, &i, &l, &f, &n, &nl, &pl, &qp, &p, &c,
-           &line}) {
+           &line, &fn, &fil, &tf}) {
     names += std::string(o->KlasseNavn()) + std::to_string(o->KlasseType()) + " ";
   }
   EXPECT_EQ(names,
             "HovedObjekt0 HovedObjekt0 Streng-1 DT_StringInt-1 QP_Linjeidentitet-1 DT_Tall-1 "
             "DT_Desimaltall-1 DT_Double-1 DT_DoubleInt-1 B_Vinkel-1 DT_Heltall-1 DT_Int-1 "
             "DT_Longint-1 DT_Float-1 DT_Node-1 DT_Nodeliste-1 DT_PointList-1 QP_LinjePaalegg-1 "
-            "DT_Punkt-1 B_Sirkel-1 B_Linje-1 ");
+            "DT_Punkt-1 B_Sirkel-1 B_Linje-1 Filnavn-1 Fil-1 TekstFil-1 ");
   EXPECT_EQ(std::string(IO_Enhet().KlasseNavn()) + std::to_string(IO_Enhet().KlasseType()),
             "IO_Enhet1");
 }
