@@ -1,6 +1,9 @@
 #pragma once
 // kxlib: every public header.
 
+#include "kx/containers/AdsRealListe.h"
+#include "kx/containers/DT_DoubleListe.h"
+#include "kx/containers/DT_IntListe.h"
 #include "kx/containers/DT_Node.h"
 #include "kx/containers/DT_Nodeliste.h"
 #include "kx/containers/DT_PointList.h"
@@ -18,6 +21,7 @@
 #include "kx/geometry/B_Sirkel.h"
 #include "kx/geometry/B_Vinkel.h"
 #include "kx/geometry/DT_Punkt.h"
+#include "kx/geometry/KxArc.h"
 #include "kx/numbers/DT_Desimaltall.h"
 #include "kx/numbers/DT_Double.h"
 #include "kx/numbers/DT_DoubleInt.h"
@@ -34,4 +38,8 @@
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "kx/profile/QP_Linjeidentitet.h"
 #include "kx/resbuf/resbuf.h"
+#include "kx/text/HexTall.h"
+#include "kx/text/KxConfigString.h"
+#include "kx/text/KxLanguage.h"
 #include "kx/text/Streng.h"
+#include "kx/text/StrengListe.h"

@@ -157,6 +157,25 @@ struct HostList : DT_PointList {
   int InterpolerMHP_Y(DT_Punkt* o, DT_Double* y) override { KX_SEEN(DT_PointList, InterpolerMHP_Y, o, y); }
 };
 
+struct HostStrings : StrengListe {
+  int SorterObj(HovedObjekt*, HovedObjekt*, int) override { return Seen("SorterObj", 0); }
+  int SkrivUtObj() override { KX_SEEN(StrengListe, SkrivUtObj); }
+  int LeggTilStreng(char* t) override { KX_SEEN(StrengListe, LeggTilStreng, t); }
+};
+
+struct HostInts : DT_IntListe {
+  int SorterObj(HovedObjekt*, HovedObjekt*, int) override { return Seen("SorterObj(int)", 0); }
+};
+
+struct HostDoubles : DT_DoubleListe {
+  int SorterObj(HovedObjekt*, HovedObjekt*, int) override { return Seen("SorterObj(double)", 0); }
+};
+
+struct HostReals : AdsRealListe {
+  int SorterObj(HovedObjekt*, HovedObjekt*, int) override { return Seen("SorterObj(real)", 0); }
+  int LeggTilReal(double v) override { KX_SEEN(AdsRealListe, LeggTilReal, v); }
+};
+
 // What a call through the library's own code (or a base reference, for members no library code
 // calls) ran of the redefinitions.
 template <typename F>
@@ -254,6 +273,22 @@ TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
   EXPECT_EQ(Trace([&] { list.SlettObjekt(list.Forste(0)), list.Aktiver(nullptr); }),
             "SlettAktiv SlettObjekt Aktiver ");
   EXPECT_EQ(Trace([&] { list.SlettAlleIListen(1); }), "SlettAlleIListen SlettAktiv ");
+
+  HostStrings hostStrings;
+  StrengListe& strings = hostStrings;
+  EXPECT_EQ(Trace([&] { strings.LeggTilStreng("b"), strings.LeggTilStreng("a"); }),
+            "LeggTilStreng LeggTilStreng ");
+  EXPECT_EQ(Trace([&] { strings.Sorter(1), strings.SkrivUtObj(); }),
+            "SorterObj SkrivCharStreng API_Printf SkrivCharStreng API_Printf SkrivUtObj ");
+  HostInts ints;
+  HostDoubles doubles;
+  HostReals hostReals;
+  AdsRealListe& reals = hostReals;
+  ints.LeggTil(new DT_Int(1)), ints.LeggTil(new DT_Int(2));
+  doubles.LeggTil(new DT_Double(1.0)), doubles.LeggTil(new DT_Double(2.0));
+  EXPECT_EQ(Trace([&] { ints.Sorter(1), doubles.Sorter(0); }), "SorterObj(int) SorterObj(double) ");
+  EXPECT_EQ(Trace([&] { reals.LeggTilReal(1), reals.LeggTilReal(2), reals.Sorter(0); }),
+            "LeggTilReal LeggTilReal SorterObj(real) ");
   KxBaseClass().API(previous);
 }
 
@@ -262,7 +297,8 @@ TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
 namespace {
 
 // Every class answers its own name and type -1; the roots answer "HovedObjekt" and 0, and the
-// built-in host interface "IO_Enhet" and 1.
+// built-in host interface "IO_Enhet" and 1. The string list keeps its list's name, and the hex
+// number and the settings string keep Streng's.
 TEST(ClassIdentity, EveryClassAnswersItsOwnName) {
   HovedObjekt h;
   DataType dt;
@@ -288,17 +324,26 @@ TEST(ClassIdentity, EveryClassAnswersItsOwnName) {
   Filnavn fn;
   Fil fil("");
   TekstFil tf("");
+  StrengListe sl;
+  HexTall hex;
+  KxConfigString config;
+  KxLanguage language;
+  DT_IntListe il;
+  DT_DoubleListe dl;
+  AdsRealListe rl;
+  KxArc arc(nullptr, nullptr, nullptr);
   std::string names;
   for (const HovedObjekt* o : std::initializer_list<const HovedObjekt*>{
            &h, &dt, &s, &si, &id, &t, &dd, &d, &di, &v, &ht, &i, &l, &f, &n, &nl, &pl, &qp, &p, &c,
-           &line, &fn, &fil, &tf}) {
+           &line, &fn, &fil, &tf, &sl, &hex, &config, &language, &il, &dl, &rl, &arc}) {
     names += std::string(o->KlasseNavn()) + std::to_string(o->KlasseType()) + " ";
   }
   EXPECT_EQ(names,
             "HovedObjekt0 HovedObjekt0 Streng-1 DT_StringInt-1 QP_Linjeidentitet-1 DT_Tall-1 "
             "DT_Desimaltall-1 DT_Double-1 DT_DoubleInt-1 B_Vinkel-1 DT_Heltall-1 DT_Int-1 "
             "DT_Longint-1 DT_Float-1 DT_Node-1 DT_Nodeliste-1 DT_PointList-1 QP_LinjePaalegg-1 "
-            "DT_Punkt-1 B_Sirkel-1 B_Linje-1 Filnavn-1 Fil-1 TekstFil-1 ");
+            "DT_Punkt-1 B_Sirkel-1 B_Linje-1 Filnavn-1 Fil-1 TekstFil-1 DT_Nodeliste-1 Streng-1 Streng-1 KxLanguage-1 "
+            "DT_IntListe-1 DT_DoubleListe-1 AdsRealListe-1 KxArc-1 ");
   EXPECT_EQ(std::string(IO_Enhet().KlasseNavn()) + std::to_string(IO_Enhet().KlasseType()),
             "IO_Enhet1");
 }

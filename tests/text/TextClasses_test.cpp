@@ -1,0 +1,163 @@
+// The text classes built on Streng: StrengListe, HexTall, KxConfigString and KxLanguage. Cases from
+// tables, HexTall counting against integer arithmetic, settings written and read back at random,
+// and bad input.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <random>
+
+#include "kx/kx.h"
+#include "support/CaseRows.h"
+#include "support/HostCapture.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Ints = std::vector<int>;  // results in the order of the calls (a braced list is sequenced)
+using kx::test::ReadCaseRows;
+
+TEST(TextClasses, HexTallCases) {
+  for (const auto& row : ReadCaseRows(KX_TEST_DATA_DIR "/text/hextall.cases")) {
+    const auto& f = row.parts[0];
+    HexTall h(f[1].c_str()), other(f[2].c_str());
+    const int result = f[0] == "inc" ? h.Inc(1) : f[0] == "dec" ? h.Dec(1) : h.MindreEnn(other);
+    const std::string after = f[0] == "cmp" ? std::to_string(h.StoerreEnn(other)) : h.Get();
+    EXPECT_EQ(Texts({std::to_string(result), after}), Texts(f.end() - 2, f.end())) << row.where;
+  }
+}
+
+// Up from 0 to 0x1FFF, each text the number in hexadecimal and greater than the one before; back
+// down to 0 keeping four digits; then below 0.
+TEST(TextClasses, HexTallCountsLikeIntegers) {
+  HexTall h, before;
+  char text[16];
+  for (int n = 1; n <= 0x1FFF; ++n, before = h) {
+    std::snprintf(text, sizeof text, "%X10", n);
+    ASSERT_EQ(h.Inc(1), 1);
+    ASSERT_EQ(h.Get() + std::to_string(h.StoerreEnn(before)) + std::to_string(h.MindreEnn(before)),
+              text);
+  }
+  for (int n = 0x1FFE; n >= 0; --n) {
+    std::snprintf(text, sizeof text, "%04X", n);
+    ASSERT_EQ(h.Dec(1), 1);
+    ASSERT_STREQ(h.Get(), text);
+  }
+  EXPECT_EQ(h.Dec(1), 0);
+  EXPECT_STREQ(h.Get(), "FFFF");
+}
+
+TEST(TextClasses, StrengListeCases) {
+  for (const auto& row : ReadCaseRows(KX_TEST_DATA_DIR "/text/strengliste.cases")) {
+    const auto& f = row.parts[0];
+    StrengListe list;
+    for (const std::string& t : row.parts[1]) list.LeggTilStreng(t.c_str());
+    Streng key, *s = nullptr;
+    key = f[1].c_str();
+    int index = -1;
+    Texts got;
+    if (f[0] == "find") {
+      got.push_back(
+          std::to_string(list.Finnes(&key, std::stoi(f[2]), std::stoi(f[3]), &s, &index)));
+      got.push_back(s != nullptr ? s->Get() : "-");
+      got.push_back(index >= 0 ? std::to_string(index) : "-");
+    }
+    list.Sorter(f[0] == "sort" ? std::stoi(f[1]) : 0);
+    for (list.AktiverForste(0); f[0] == "sort" && list.GetAktiv(&s, 1);) got.push_back(s->Get());
+    EXPECT_EQ(got, row.parts[2]) << row.where;
+  }
+}
+
+TEST(TextClasses, KxConfigStringCases) {
+  constexpr int kUnset = 4711;  // the last error code before each call
+  for (const auto& row : ReadCaseRows(KX_TEST_DATA_DIR "/text/configstring.cases")) {
+    const auto &f = row.parts[0], &want = row.parts[1];
+    KxConfigString config;
+    config = f[1].c_str();
+    config.ErrorKode(kUnset);
+    const char* name = f[3] == "NULL" ? nullptr : f[3].c_str();
+    const bool none = f.size() > 4 && f[4] == "NULL";
+    Streng text;
+    text = f.size() > 4 ? f[4].c_str() : "";
+    DT_Double d(kx::test::Number(text.Get()));
+    DT_Int i(static_cast<int>(d.Get()));
+    const int mode = std::stoi(f[2]);
+    const int result = f[0] == "flag"     ? config.Variable(name, mode)
+                       : f[0] == "text"   ? config.Variable(name, none ? nullptr : &text, mode)
+                       : f[0] == "double" ? config.Variable(name, none ? nullptr : &d, mode)
+                                          : config.Variable(name, none ? nullptr : &i, mode);
+    const int code = config.ErrorKode(-9999);
+    Texts got = {std::to_string(result), code == kUnset ? "-" : std::to_string(code), config.Get(),
+                 f[0] == "text"     ? text.Get()
+                 : f[0] == "double" ? d.SomChar("%g")
+                                    : i.SomChar()};
+    got.resize(want.size());
+    if (want.size() > 3 && want[3] == "-") got[3] = "-";
+    EXPECT_EQ(got, want) << row.where;
+  }
+}
+
+// Random writes, overwrites and deletes of variables with names of equal length (none the start of
+// another) and values that hold '@' as \064; every variable reads back as a map of the same
+// writes holds it.
+TEST(TextClasses, KxConfigStringReadsBackWhatWasWritten) {
+  std::mt19937 random(2024);
+  const std::string letters = "ABCDEF abc=019#%\xE6\xF8";
+  KxConfigString config;
+  std::map<std::string, std::string> model;  // name -> the value as read back
+  for (int k = 0; k < 3000; ++k) {
+    const std::string name = {letters[random() % 6], letters[random() % 6]};
+    std::string stored, read;
+    for (int n = static_cast<int>(random() % 8) + 1; n > 0; --n) {
+      const bool at = random() % 5 == 0;
+      const char c = letters[random() % letters.size()];
+      stored += at ? std::string("\\064") : std::string(1, c);
+      read += at ? '@' : c;
+    }
+    Streng value, got;
+    value = stored.c_str();
+    const int mode = model.count(name) != 0 && random() % 4 == 0 ? 2 : 1;
+    ASSERT_EQ(config.Variable(name.c_str(), &value, mode), 1);
+    mode == 2 ? static_cast<void>(model.erase(name)) : static_cast<void>(model[name] = read);
+    for (const auto& [n, v] : model) {
+      ASSERT_EQ(config.Variable(n.c_str(), &got, 0) == 1 ? got.Get() : "(missing)", v) << n;
+    }
+  }
+}
+
+TEST(TextClasses, BadInputWalkingAndLanguage) {
+  kx::test::HostCapture host;
+  HexTall h("1F");
+  const char* noText = nullptr;
+  EXPECT_EQ(Ints({h.Inc(2), h.Dec(0), h.Inc(static_cast<unsigned long>(-1))}), Ints({0, 0, 0}));
+  EXPECT_EQ(std::string(h.Get()) + HexTall(noText).Get() + HexTall(nullptr).Get() +
+                HexTall(static_cast<const Streng*>(nullptr)).Get() + HexTall(&h).Get(),
+            "1F0001F");
+  StrengListe list;
+  Streng* s = nullptr;
+  EXPECT_EQ(Ints({list.GetAktiv(&s, 1), list.GetIndex(&s, 0), list.LeggTilStreng(nullptr),
+                  list.Finnes(nullptr, 0, 0, &s, nullptr), s != nullptr}),
+            Ints({0, 0, 0, 0, 0}));
+  for (const char* t : {"a", "b", "c"}) list.LeggTilStreng(t);
+  EXPECT_EQ(Ints({list.GetIndex(&s, 3), list.GetIndex(nullptr, 0), list.GetIndex(&s, 2),
+                  list.GetAktiv(&s, -1), list.GetAktiv(&s, 7), list.GetAktiv(&s, 1), list.Index()}),
+            Ints({0, 0, 1, 1, 1, 1, 2}));
+  EXPECT_STREQ(s->Get(), "b");
+  static_cast<DT_Node*>(list.GetIndex(1, 1))->SetDette(nullptr);  // a node without text
+  EXPECT_EQ(Ints({list.Finnes(s, 1, 1, nullptr, nullptr), list.Sorter(0), list.SkrivUtObj()}),
+            Ints({0, 1, 1}));
+  delete s;  // "b", which the list no longer holds
+  const std::string box = "ErrorBox[Message|1048577] ";
+  EXPECT_EQ(host.Lines(),
+            Texts({box + "Kan ikke incrementere med 2.", box + "Kan ikke decrementere med 0.",
+                   box + "Kan ikke incrementere med -1.", box + "Argument 'omDenneFinnes'=NULL",
+                   "Printf[|0] a", "Printf[|0] c"}));
+  KxLanguage language;
+  Streng name("x"), asked("NO");
+  EXPECT_STREQ(language.Code(nullptr)->Get(), "");
+  EXPECT_EQ(Ints({language.GetName(nullptr), language.GetName(&name)}), Ints({0, 1}));
+  EXPECT_EQ(std::string(language.Code(&asked)->Get()) + name.Get() + asked.Get(), "UKEnglishNO");
+}
+
+}  // namespace
