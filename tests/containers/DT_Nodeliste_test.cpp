@@ -36,6 +36,7 @@ int Exchange(Obj a, Obj b, int direction) {
 }
 DT_Node* NodeOf(Obj node) { return static_cast<DT_Node*>(node); }
 std::intptr_t Id(Obj o) { return reinterpret_cast<std::intptr_t>(o); }
+std::intptr_t Id(int v) { return v; }
 
 // Logs the overridable calls; sorts by Exchange.
 struct SpyList : DT_Nodeliste {
@@ -154,37 +155,31 @@ void RunModel(unsigned seed, int steps) {
     if (o != nullptr && !m.held.empty() && o == m.held.back()) m.held.pop_back();
     // To delete: the object at i (null where there is none), or one out of the list.
     Obj x = pick(2) != 0 || m.held.empty() ? m.At(i) : m.held[pick(m.held.size())];
-    const auto id = [](auto v) { return static_cast<std::intptr_t>(v); };
+#define R(got, want) [&] { return std::pair{Id(got), Id(want)}; }
     const std::function<std::pair<std::intptr_t, std::intptr_t>()> ops[] = {
-        [&] { return std::pair{id(l->LeggTil(o)), id(m.Add(o))}; },
-        [&] { return std::pair{id(l->Insert(o, i)), id(m.Insert(o, i))}; },
-        [&] { return std::pair{id(l->Insert(o, node)), id(m.InsertBefore(o, p))}; },
-        [&] { return std::pair{id(l->Aktiver(i)), id(m.Seek(i) != nullptr)}; },
-        [&] { return std::pair{id(l->Aktiver(node)), id(m.Activate(p))}; },
-        [&] { return std::pair{Id(l->GetIndex(i, 0)), Id(m.Seek(i))}; },
-        [&] { return std::pair{Id(l->AktiverForste(0)), Id(m.Seek(0))}; },
-        [&] { return std::pair{Id(l->AktiverSiste(0)), Id(m.N() > 0 ? m.Seek(m.N() - 1) : nullptr)}; },
-        [&] { return std::pair{Id(l->AktiverNeste(0)), Id(m.Step(1))}; },
-        [&] { return std::pair{Id(l->AktiverForrige(0)), Id(m.Step(-1))}; },
-        [&] { return std::pair{id(l->SlettAktiv()), id(m.RemoveActive())}; },
-        [&] { return std::pair{id(l->SlettIndex(i)), id(m.RemoveAt(i))}; },
-        [&] { return std::pair{id(l->SlettObjekt(x)), id(m.Delete(x))}; },
-        [&] { return std::pair{Id(l->TaUtAktiv()), Id(m.TakeActive())}; },
-        [&] { return std::pair{Id(l->TaUtForste()), Id((m.Seek(0), m.TakeActive()))}; },
-        [&] { return std::pair{id(l->Sorter(direction)), id(m.Sort(direction))}; },
+        R(l->LeggTil(o), m.Add(o)), R(l->Insert(o, i), m.Insert(o, i)),
+        R(l->Insert(o, node), m.InsertBefore(o, p)), R(l->Aktiver(i), m.Seek(i) != nullptr),
+        R(l->Aktiver(node), m.Activate(p)), R(l->GetIndex(i, 0), m.Seek(i)),
+        R(l->AktiverForste(0), m.Seek(0)),
+        R(l->AktiverSiste(0), m.N() > 0 ? m.Seek(m.N() - 1) : nullptr),
+        R(l->AktiverNeste(0), m.Step(1)), R(l->AktiverForrige(0), m.Step(-1)),
+        R(l->SlettAktiv(), m.RemoveActive()), R(l->SlettIndex(i), m.RemoveAt(i)),
+        R(l->SlettObjekt(x), m.Delete(x)), R(l->TaUtAktiv(), m.TakeActive()),
+        R(l->TaUtForste(), (m.Seek(0), m.TakeActive())), R(l->Sorter(direction), m.Sort(direction)),
         [&] {  // another list moved in; an empty one stays the caller's
           auto* other = new DT_Nodeliste(direction);
           for (int k = pick(4); k > 0; --k) other->LeggTil(new Item(pick(5)));
           for (auto* n = NodeOf(other->Forste(1)); n; n = NodeOf(n->GetNeste())) m.Add(n->GetDette());
           const bool empty = other->Antall() == 0;
-          const auto outcome = std::pair{id(l->LeggTil(other, 0)), id(1)};
+          const auto outcome = std::pair{Id(l->LeggTil(other, 0)), Id(1)};
           if (empty) delete other;
           return outcome;
         },
         [&] {  // seldom: the list would hardly grow
           if (pick(20) == 0) l->SlettAlleIListen(direction), m.Clear(direction);
-          return std::pair{id(0), id(0)};
+          return std::pair{Id(0), Id(0)};
         }};
+#undef R
     const auto outcome = ops[op]();
     if (o != nullptr && std::count(m.v.begin(), m.v.end(), o) == 0) m.held.push_back(o);
     SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << step << ", operation " << op);

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "kx/foundation/FlatExports.h"
 #include "kx/foundation/HovedObjekt.h"
+#include "kx/platform/FileDialog.h"
 #include "support/FreshProcess.h"
 #include "support/HostCapture.h"
 #include "support/TempDir.h"
@@ -111,11 +113,22 @@ TEST(IO_Enhet, ReadingNumbersIsNotProvided) {
                             "Message|0|IO_Enhet::LesTall( double *enDouble ) is not created yet !"}));
 }
 
+// The request as "open|title|defaultExt|initialName|filter entries joined by ';'|options".
 TEST(IO_Enhet, FileDialogHandsTheRequestToThePlatformAndCopiesThePath) {
-  HostCapture box(HostCapture::Install::BoxOnly);
+  Texts requests, answers = {"", "/data/veg.prf", "/" + std::string(700, 'p')};  // "": cancel
+  kx::platform::SetFileDialogHandler([&](const kx::platform::FileDialogRequest& r, std::string& path) {
+    const auto text = [](const char* s) { return std::string(s != nullptr ? s : ""); };
+    std::string seen = (r.open ? "open|" : "save|") + text(r.title) + "|" + text(r.defaultExt) +
+                       "|" + text(r.initialName) + "|";
+    for (const char* entry = r.filter; *entry != '\0'; entry += std::strlen(entry) + 1) {
+      seen += std::string(entry == r.filter ? "" : ";") + entry;
+    }
+    requests.push_back(seen + "|" + std::to_string(r.options));
+    path = answers[requests.size() - 1];
+    return !path.empty();
+  });
   IO_Enhet io;
   char result[512] = "unchanged";
-  box.fileDialogAnswers = {std::nullopt, "/data/veg.prf", "/" + std::string(700, 'p')};
   EXPECT_EQ(io.API_FileDialog(1, result, "Open profile", "prf", "veg.prf", 0, nullptr, nullptr), 0);
   EXPECT_STREQ(result, "unchanged");  // cancelled
   EXPECT_EQ(io.API_FileDialog(0, result, nullptr, nullptr, nullptr, 0,
@@ -124,9 +137,10 @@ TEST(IO_Enhet, FileDialogHandsTheRequestToThePlatformAndCopiesThePath) {
   EXPECT_STREQ(result, "/data/veg.prf");
   EXPECT_EQ(io.API_FileDialog(1, result, nullptr, nullptr, nullptr, 0, "Text|*.txt", nullptr), 1);
   EXPECT_EQ(std::string(result), "/" + std::string(510, 'p'));
-  EXPECT_EQ(box.fileDialogRequests,
-            (Texts{"open|Open profile|prf|veg.prf|All files (*.*);*.*|6",
-                   "save||||Profiles (*.prf);*.prf;NYLP (*.nylp);*.nylp|6", "open||||Text;*.txt|6"}));
+  EXPECT_EQ(requests, (Texts{"open|Open profile|prf|veg.prf|All files (*.*);*.*|6",
+                             "save||||Profiles (*.prf);*.prf;NYLP (*.nylp);*.nylp|6",
+                             "open||||Text;*.txt|6"}));
+  kx::platform::SetFileDialogHandler(nullptr);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "support/NumberTest.h"
 #include "support/ProfileCases.h"
 #include "support/RandomProfile.h"
+#include "support/Table.h"
 
 using namespace kx::test;
 
@@ -161,34 +162,18 @@ TEST(QP_LinjePaalegg, BrokenProfilesBehaveAsTheObjectsDo) {
 
 // The codes a height leaves that the case file cannot show, and where the cursor stays.
 TEST(QP_LinjePaalegg, HeightCodesAndCursor) {
-  const std::vector<ProfileVertex> polygon = {{0, 100, 0}, {100, 110, 0}, {200, 100, 0}};
-  const struct {
-    std::vector<ProfileVertex> v;
-    CurveShape shape;
-    double x;
-    Values expected;  // the result, the height, the last error code, the cursor (-1: off the list)
-  } rows[] = {
-      // The line C-B does not hold 50, B-A does: 1, with the code -3 that C-B left.
-      {polygon, kCircular, 50, {1, 105, -3, 2}},
-      {polygon, kCircular, -1, {0, -7, -4, 0}},
-      {polygon, kCircular, 300, {0, -7, 0, -1}},
-      // A circle that does not reach the chainage leaves code 2 behind the grade.
-      {{{0, 0, 0}, {1000, 10, 300}, {2000, 0, 0}}, kCircular, 100, {1, 1, 2, 2}},
-      // Grades 1e-12 apart: a parabola 3e-8 long whose normals are parallel; the radius check
-      // leaves their intersection's code 1, or -2 for a NaN radius.
-      {{{0, 0, 0}, {100, 1, 30000}, {200, 2.0000000001, 0}}, kParabolic, 100, {1, 1, 1, 2}},
-      {{{0, 0, 0}, {100, 1, kNaN}, {200, 2.0000000001, 0}}, kParabolic, 100, {1, 1, -2, 2}},
-      // A vertex height that is no number: the grade after leaving the curve gives none.
-      {{{0, 0, 0}, {100, kNaN, 1000}, {200, 0, 0}}, kParabolic, 50, {0, -7, -6, 2}},
-  };
-  for (const auto& r : rows) {
-    auto p = Make(r.v, r.shape);
-    Values a = Ask(*p, r.x);
+  for (const Row& r : Table("profile/profile.cases", "code")) {
+    const std::vector<double> v = r.Ds(1);
+    std::vector<ProfileVertex> vertices;
+    for (std::size_t i = 0; i + 2 < v.size(); i += 3) vertices.push_back({v[i], v[i + 1], v[i + 2]});
+    auto p = Make(vertices, r.S(0, 0) == "p" ? kParabolic : kCircular);
+    Values a = Ask(*p, r.D(0, 1));
     a.push_back(p->Aktiv() != nullptr ? p->Index() : -1);
     a[1] = std::round(a[1].v * 1e9) / 1e9;
-    EXPECT_EQ(a, r.expected) << "x=" << r.x;
+    const std::vector<double> want = r.Ds(2);
+    EXPECT_EQ(a, Values(want.begin(), want.end())) << r.where;
   }
-  auto p = Make(polygon, kCircular);
+  auto p = Make({{0, 100, 0}, {100, 110, 0}, {200, 100, 0}}, kCircular);
   DT_Double h;
   EXPECT_EQ((Values{p->HoydeIProfil(nullptr, &h), LastCode(), p->HoydeIProfil(&h, nullptr), LastCode()}),
             (Values{0, -5, 0, -5}));
@@ -246,31 +231,18 @@ TEST(QP_LinjePaalegg, ModesAndCopies) {
 }
 
 TEST(QP_LinjePaalegg, TangentPoints) {
-  const double root = std::sqrt(1.0004), angle = kPi - 2 * std::atan(0.02);
-  const struct {
-    int mode;
-    double radius, nextY;
-    int result;
-    std::vector<double> expected;  // T1 x and y, T2 x, the radius after, the angle
-  } rows[] = {
-      {0, 1000, 0, 1, {100 - 20 / root, 2 - 0.4 / root, 100 + 20 / root, 1000, angle}},
-      {1, 1000, 0, 1, {80, 1.6, 120, 1000.1999800039992, angle}},
-      {0, 0, 0, 0, {100, 2, 100, 0, kPi}},
-      {1, 0, 0, 0, {100, 2, 100, 0, kPi}},
-      {0, 1000, 4, 0, {100, 2, 100, 1000, kPi}},    // straight on
-      {0, -1000, 0, 1, {0, 0, 200, -1000, angle}},  // lines unchanged
-  };
-  for (const auto& r : rows) {
+  for (const Row& r : Table("profile/profile.cases", "tangent")) {
     QP_LinjePaalegg p;
-    p.Modes(r.mode, 3);
-    const DT_Punkt v(100, 2, 0), a(0, 0, 0), c(200, r.nextY, 0);
+    p.Modes(r.I(0, 0), 3);
+    const DT_Punkt v(100, 2, 0), a(0, 0, 0), c(200, r.D(0, 2), 0);
     B_Linje in(&v, &a), out(&v, &c);
-    DT_Double radius(r.radius), angle;
-    SCOPED_TRACE(::testing::Message() << "mode " << r.mode << " radius " << r.radius);
-    EXPECT_EQ(p.CalculateTangPoints(in, out, radius, &angle), r.result);
+    DT_Double radius(r.D(0, 1)), angle;
+    SCOPED_TRACE(r.where);
+    EXPECT_EQ(p.CalculateTangPoints(in, out, radius, &angle), r.I(1, 0));
+    const std::vector<double> want = r.Ds(1);
     ExpectNear({in.SluttPunkt()->x(), in.SluttPunkt()->y(), out.SluttPunkt()->x(), radius.Get(),
                 angle.Get()},
-               r.expected, 1e-9);
+               std::vector<double>(want.begin() + 1, want.end()), 1e-9);
   }
 }
 

@@ -49,25 +49,9 @@ HostCapture::HostCapture(Install what) {
       [this](const char* text, const char* title, unsigned type) {
         return log_.Add("Box", text, title, static_cast<long>(type)), 1;
       });
-  previousDialog_ = kx::platform::SetFileDialogHandler(
-      [this](const kx::platform::FileDialogRequest& r, std::string& path) {
-        const auto text = [](const char* s) { return std::string(s != nullptr ? s : ""); };
-        std::string seen = (r.open ? "open|" : "save|") + text(r.title) + "|" + text(r.defaultExt) +
-                           "|" + text(r.initialName) + "|";
-        for (const char* entry = r.filter; *entry != '\0'; entry += std::strlen(entry) + 1) {
-          seen += std::string(entry == r.filter ? "" : ";") + entry;
-        }
-        fileDialogRequests.push_back(seen + "|" + std::to_string(r.options));
-        const std::optional<std::string> answer =
-            fileDialogAnswers.empty() ? std::nullopt : fileDialogAnswers.front();
-        if (!fileDialogAnswers.empty()) fileDialogAnswers.pop_front();
-        if (answer) path = *answer;
-        return answer.has_value();
-      });
 }
 
 HostCapture::~HostCapture() {
-  kx::platform::SetFileDialogHandler(std::move(previousDialog_));
   kx::platform::SetMessageBoxHandler(std::move(previousBox_));
   if (api_) DOVERO01_SetSystemLong(2, reinterpret_cast<std::intptr_t>(previousApi_));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Test seam for everything the library shows or asks: a capturing host interface and capturing
-// platform message box and file dialog, installed for the life of a HostCapture and restored after.
+// Test seam for everything the library shows or asks: a capturing host interface and a capturing
+// platform message box, installed for the life of a HostCapture and restored afterwards.
 //
 //   kx::test::HostCapture host;            // installs them
 //   obj.Error1("x=%d", 5);
@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "kx/foundation/IO_Enhet.h"
-#include "kx/platform/FileDialog.h"
 #include "kx/platform/MessageBox.h"
 
 namespace kx::test {
@@ -88,8 +87,8 @@ class CaptureAPI : public IO_Enhet {
 class HostCapture {
  public:
   enum class Install {
-    HostAndBox,  // a CaptureAPI as the current host interface, and the platform box and dialog
-    BoxOnly,     // only the platform box and dialog: the built-in host interface stays in charge
+    HostAndBox,  // a CaptureAPI as the current host interface, and the platform box
+    BoxOnly,     // only the platform box: the built-in host interface stays in charge
   };
   explicit HostCapture(Install what = Install::HostAndBox);
   ~HostCapture();
@@ -103,18 +102,12 @@ class HostCapture {
   // The capturing host interface (its script and its calls); only with Install::HostAndBox.
   CaptureAPI& Api() { return *api_; }
 
-  // The file dialog's queued answers (nullopt or none left: the user cancels), and the requests
-  // it saw as "open|title|defaultExt|initialName|filter entries joined by ';'|options" ("save" for
-  // a save dialog, "" for a null text).
-  std::deque<std::optional<std::string>> fileDialogAnswers;
-  std::vector<std::string> fileDialogRequests;
 
  private:
   ShownLog log_;
   std::optional<CaptureAPI> api_;
   KxBasicAPI* previousApi_ = nullptr;
   kx::platform::MessageBoxHandler previousBox_;
-  kx::platform::FileDialogHandler previousDialog_;
 };
 
 }  // namespace kx::test

@@ -3,47 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 
 namespace kx::test {
-
-namespace {
-
-// Splits a line into cells of decoded words; false on an unfinished quote.
-bool Split(const std::string& line, std::vector<std::vector<std::string>>& cells) {
-  cells.assign(1, {});
-  std::string word;
-  bool inWord = false, quoted = false;
-  for (std::size_t i = 0; i <= line.size(); ++i) {
-    const char c = line[i];  // line[size()] is the terminating NUL
-    if (c == '"' || (!quoted && std::string(" \t\r|#", 6).find(c) != std::string::npos)) {
-      if (c == '"') {
-        quoted = !quoted;
-        inWord = true;
-        continue;
-      }
-      if (inWord) cells.back().push_back(word);
-      word.clear();
-      inWord = false;
-      if (c == '|') cells.emplace_back();
-      if (c == '#' || c == '\0') return !quoted;
-    } else if (c == '\\') {
-      const char e = line[++i];
-      if (e == 'x') word += static_cast<char>(std::strtol(line.substr(i + 1, 2).c_str(), nullptr, 16));
-      i += e == 'x' ? 2 : 0;
-      if (e != 'x') word += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
-      inWord = true;
-    } else {
-      word += c;
-      inWord = true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
 
 const std::string& Row::S(std::size_t c, std::size_t w) const {
   static const std::string kNone;
@@ -71,10 +34,34 @@ std::vector<double> Row::Ds(std::size_t c) const {
 std::vector<Row> Table(const std::string& file, const std::string& kind) {
   std::ifstream in(std::string(KX_TEST_DATA_DIR) + "/" + file);
   std::vector<Row> rows;
-  std::string text;
-  for (int n = 1; std::getline(in, text); ++n) {
-    Row r{file + ":" + std::to_string(n), "", {}};
-    if (!Split(text, r.cells)) ADD_FAILURE() << r.where << ": an unfinished quote";
+  std::string line;
+  for (int n = 1; std::getline(in, line); ++n) {
+    Row r{file + ":" + std::to_string(n), "", {{}}};
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (std::size_t i = 0; i <= line.size(); ++i) {
+      const char c = line[i];  // line[size()] is the NUL that ends the line
+      if (c == '"') {
+        quoted = !quoted, inWord = true;
+      } else if (c == '\\' && i + 1 < line.size()) {
+        const char e = line[++i];
+        const std::size_t named = std::string("nrt").find(e);
+        word += e == 'x' ? static_cast<char>(std::strtol(line.substr(i + 1, 2).c_str(), nullptr, 16))
+                : named != std::string::npos ? "\n\r\t"[named] : e;
+        i += e == 'x' ? 2 : 0;
+        inWord = true;
+      } else if (quoted && c != '\0') {
+        word += c;
+      } else if (c == '\0' || c == '#' || c == '|' || c == ' ' || c == '\t' || c == '\r') {
+        if (inWord) r.cells.back().push_back(word);
+        word.clear(), inWord = false;
+        if (c == '|') r.cells.emplace_back();
+        if (c == '#' || c == '\0') break;
+      } else {
+        word += c, inWord = true;
+      }
+    }
+    if (quoted) ADD_FAILURE() << r.where << ": an unfinished quote";
     if (r.cells[0].empty()) continue;
     r.kind = r.cells[0].front();
     r.cells[0].erase(r.cells[0].begin());
