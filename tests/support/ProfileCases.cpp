@@ -45,7 +45,8 @@ int RunProfileCases(
     }
     for (CurveShape shape : c.shapes) {
       const ProfileUnderTest profile = make(c.vertices, shape);
-      for (const auto& [r, tolerance] : c.checks) {
+      for (const auto& check : c.checks) {
+        const Row& r = check.first;  // not a structured binding: the lambda below captures it
         // The words before the expectation: X, or FROM TO STEP ('-' leaves one out).
         const std::size_t at = r.kind == "range" ? 3 : 1, count = r.kind == "range" ? 2 : 1;
         const auto arg = [&r](std::size_t w) {
@@ -62,7 +63,7 @@ int RunProfileCases(
         if (r.S(0, at) == "fails") {
           EXPECT_TRUE(!a.ok && a.code == r.I(0, at + 1) && r.Words(0) == at + 2) << got;
         } else {
-          const double t = r.Words(0) > at + count ? r.D(0, at + count) : tolerance;
+          const double t = r.Words(0) > at + count ? r.D(0, at + count) : check.second;
           bool near = a.ok && t > 0.0 && a.values.size() == count && r.Words(0) <= at + count + 1;
           for (std::size_t i = 0; near && i < count; ++i) {
             near = std::fabs(a.values[i] - r.D(0, at + i)) <= t;
