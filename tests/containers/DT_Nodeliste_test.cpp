@@ -44,10 +44,8 @@ struct SpyList : DT_Nodeliste {
   int Insert(Obj o, DT_Node* n) override { return log += "I", DT_Nodeliste::Insert(o, n); }
   int Aktiver(int i) override { return log += "A", DT_Nodeliste::Aktiver(i); }
   int SlettAktiv() override { return log += "S", DT_Nodeliste::SlettAktiv(); }
-  std::string log;
-
- private:
   int SorterObj(Obj a, Obj b, int direction) override { return Exchange(a, b, direction); }
+  std::string log;
 };
 
 // The reference: the objects in order, the cursor (at is what Index() shows, on the list or off
@@ -67,9 +65,8 @@ struct Model {
   }
   Obj Step(int by) { return on ? Seek(at + by) : nullptr; }
   int Add(Obj o) {
-    if (o == nullptr) return 0;
-    v.push_back(o);
-    return N() > 1 || Seek(0) != nullptr;  // the first object becomes active
+    if (o != nullptr) v.push_back(o);
+    return o != nullptr && (N() > 1 || Seek(0) != nullptr);  // the first object becomes active
   }
   int Insert(Obj o, int i) {
     if (o == nullptr || i < 0 || i >= N()) return i < 0 ? 0 : 2 * Add(o);  // 2: appended
@@ -94,10 +91,7 @@ struct Model {
     return o;
   }
   Obj TakeActive() { return on ? held.emplace_back(Remove(at)) : nullptr; }
-  int RemoveActive() {
-    if (N() == 1) Seek(0);  // the only node goes wherever the cursor is
-    return TakeActive() != nullptr;
-  }
+  int RemoveActive() { return (N() == 1 ? Seek(0) : nullptr), TakeActive() != nullptr; }
   int RemoveAt(int i) { return At(i) != nullptr && (Seek(i), RemoveActive()); }
   int Delete(Obj o) {
     const auto found = std::find(v.begin(), v.end(), o);
@@ -107,18 +101,17 @@ struct Model {
     std::stable_sort(v.begin(), v.end(), [&](Obj a, Obj b) { return Exchange(b, a, direction); });
     return Seek(INT_MAX) == nullptr;
   }
-  // As State(list) below: count, index, the active object and its neighbours, the objects
-  // forwards and backwards.
+  void Clear(int deleteObjects) {
+    if (deleteObjects == 0) held.insert(held.end(), v.begin(), v.end());
+    v.clear();
+    Seek(0);
+  }
+  // As State(list) below.
   std::vector<std::intptr_t> State() const {
     const auto near = [&](int by) { return Id(on ? At(at + by) : nullptr); };
     std::vector<std::intptr_t> s = {N(), at, near(0), near(-1), near(1)};
     for (int k = 0; k < 2 * N(); ++k) s.push_back(Id(v[k < N() ? k : 2 * N() - 1 - k]));
     return s;
-  }
-  void Clear(int deleteObjects) {
-    if (deleteObjects == 0) held.insert(held.end(), v.begin(), v.end());
-    v.clear();
-    Seek(0);
   }
 };
 
@@ -130,13 +123,6 @@ std::vector<std::intptr_t> State(const DT_Nodeliste& l) {
   for (auto* n = NodeOf(l.Forste(1)); n; n = NodeOf(n->GetNeste())) s.push_back(Id(n->GetDette()));
   for (auto* n = NodeOf(l.Siste(1)); n; n = NodeOf(n->GetForrige())) s.push_back(Id(n->GetDette()));
   return s;
-}
-
-// What the list gave and what the model expects.
-using Outcome = std::pair<std::intptr_t, std::intptr_t>;
-template <class A, class B>
-Outcome R(A got, B want) {
-  return {Id(got), Id(want)};
 }
 
 // Every operation, with bad positions (negative, INT_MIN, INT_MAX, the count), null objects, null
@@ -169,46 +155,38 @@ void RunModel(unsigned seed, int steps) {
     if (o != nullptr && !m.held.empty() && o == m.held.back()) m.held.pop_back();
     // To delete: the object at i (null where there is none), or one out of the list.
     Obj x = pick(2) != 0 || m.held.empty() ? m.At(i) : m.held[pick(m.held.size())];
-    const std::function<Outcome()> ops[] = {
-        [&] { return R(l->LeggTil(o), m.Add(o)); },
-        [&] { return R(l->Insert(o, i), m.Insert(o, i)); },
-        [&] { return R(l->Insert(o, node), m.InsertBefore(o, p)); },
-        [&] { return R(l->Aktiver(i), m.Seek(i) != nullptr); },
-        [&] { return R(l->Aktiver(node), m.Activate(p)); },
-        [&] { return R(l->GetIndex(i, 0), m.Seek(i)); },
-        [&] { return R(l->AktiverForste(0), m.Seek(0)); },
-        [&] { return R(l->AktiverSiste(0), m.N() > 0 ? m.Seek(m.N() - 1) : nullptr); },
-        [&] { return R(l->AktiverNeste(0), m.Step(1)); },
-        [&] { return R(l->AktiverForrige(0), m.Step(-1)); },
-        [&] { return R(l->SlettAktiv(), m.RemoveActive()); },
-        [&] { return R(l->SlettIndex(i), m.RemoveAt(i)); },
-        [&] { return R(l->SlettObjekt(x), m.Delete(x)); },
-        [&] { return R(l->TaUtAktiv(), m.TakeActive()); },
-        [&] { return R(l->TaUtForste(), (m.Seek(0), m.TakeActive())); },
-        [&] { return R(l->Sorter(direction), m.Sort(direction)); },
+#define R(got, want) [&] { return std::pair{Id(got), Id(want)}; }
+    const std::function<std::pair<std::intptr_t, std::intptr_t>()> ops[] = {
+        R(l->LeggTil(o), m.Add(o)), R(l->Insert(o, i), m.Insert(o, i)),
+        R(l->Insert(o, node), m.InsertBefore(o, p)), R(l->Aktiver(i), m.Seek(i) != nullptr),
+        R(l->Aktiver(node), m.Activate(p)), R(l->GetIndex(i, 0), m.Seek(i)),
+        R(l->AktiverForste(0), m.Seek(0)),
+        R(l->AktiverSiste(0), m.N() > 0 ? m.Seek(m.N() - 1) : nullptr),
+        R(l->AktiverNeste(0), m.Step(1)), R(l->AktiverForrige(0), m.Step(-1)),
+        R(l->SlettAktiv(), m.RemoveActive()), R(l->SlettIndex(i), m.RemoveAt(i)),
+        R(l->SlettObjekt(x), m.Delete(x)), R(l->TaUtAktiv(), m.TakeActive()),
+        R(l->TaUtForste(), (m.Seek(0), m.TakeActive())), R(l->Sorter(direction), m.Sort(direction)),
         [&] {  // another list moved in; an empty one stays the caller's
           auto* other = new DT_Nodeliste(direction);
           for (int k = pick(4); k > 0; --k) other->LeggTil(new Item(pick(5)));
-          for (auto* n = NodeOf(other->Forste(1)); n; n = NodeOf(n->GetNeste()))
-            m.Add(n->GetDette());
+          for (auto* n = NodeOf(other->Forste(1)); n; n = NodeOf(n->GetNeste())) m.Add(n->GetDette());
           const bool empty = other->Antall() == 0;
-          const Outcome outcome = R(l->LeggTil(other, 0), 1);
+          const auto outcome = std::pair{Id(l->LeggTil(other, 0)), Id(1)};
           if (empty) delete other;
           return outcome;
         },
         [&] {  // seldom: the list would hardly grow
           if (pick(20) == 0) l->SlettAlleIListen(direction), m.Clear(direction);
-          return R(0, 0);
+          return std::pair{Id(0), Id(0)};
         }};
-    const Outcome outcome = ops[op]();
+#undef R
+    const auto outcome = ops[op]();
     if (o != nullptr && std::count(m.v.begin(), m.v.end(), o) == 0) m.held.push_back(o);
-    SCOPED_TRACE(testing::Message()
-                 << "seed " << seed << ", step " << step << ", operation " << op);
+    SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << step << ", operation " << op);
     ASSERT_EQ(outcome.first, outcome.second);
     ASSERT_EQ(State(*l), m.State());
     ASSERT_EQ(Item::alive, baseAlive + m.N() + static_cast<int>(m.held.size()));
-    ASSERT_TRUE(foreign.Antall() == 2 &&
-                NodeOf(foreign.Siste(1))->GetForrige() == foreign.Forste(1));
+    ASSERT_TRUE(foreign.Antall() == 2 && NodeOf(foreign.Siste(1))->GetForrige() == foreign.Forste(1));
   }
   EXPECT_EQ(l->AutoSlett(5), owning);  // 5 is ignored
   delete l;

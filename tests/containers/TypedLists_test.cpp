@@ -7,7 +7,7 @@
 #include "kx/containers/DT_IntListe.h"
 #include "kx/containers/DT_Node.h"
 #include "kx/numbers/DT_Int.h"
-#include "support/CaseRows.h"
+#include "support/Table.h"
 #include "support/NumberTest.h"
 
 using kx::test::Values;
@@ -23,14 +23,14 @@ int PositionOf(DT_Nodeliste& list, const HovedObjekt* object) {
 
 TEST(TypedLists, OperationsFromTheTable) {
   constexpr int kUnset = 4711;  // the last error code before each call ('-' in the table)
-  for (const auto& row : kx::test::ReadCaseRows(KX_TEST_DATA_DIR "/containers/lists.cases")) {
-    const std::string op = row.parts[0][0];
-    const double arg = row.parts[0].size() > 1 ? kx::test::Number(row.parts[0][1]) : 0.0;
+  for (const auto& row : kx::test::Table("containers/lists.cases")) {
+    const std::string op = row.Head()[0];
+    const double arg = row.Head().size() > 1 ? kx::test::Number(row.Head()[1]) : 0.0;
     Values expected, out;
-    for (const auto& f : row.parts[2]) expected.push_back(f == "-" ? kUnset : kx::test::Number(f));
+    for (const auto& f : row.cells[2]) expected.push_back(f == "-" ? kUnset : kx::test::Number(f));
     DT_IntListe ints;
     AdsRealListe reals;
-    for (const auto& f : row.parts[1]) {
+    for (const auto& f : row.cells[1]) {
       op == "sortint" ? ints.LeggTil(new DT_Int(std::stoi(f)))
                       : reals.LeggTilReal(kx::test::Number(f));
     }
@@ -44,7 +44,7 @@ TEST(TypedLists, OperationsFromTheTable) {
     DT_Double value(op == "mean" ? -7.0 : arg), *min = nullptr, *max = nullptr;
     int index = -1;
     if (op == "exist")
-      out = {reals.Exist(&value, &index, kx::test::Number(row.parts[0][2])), index};
+      out = {reals.Exist(&value, &index, kx::test::Number(row.Head()[2])), index};
     if (op == "extremes")
       out = {reals.EkstremalVerdier(&min, &max), PositionOf(reals, min), PositionOf(reals, max)};
     if (op == "exist" || op == "extremes") out.push_back(reals.ErrorKode(-9999));

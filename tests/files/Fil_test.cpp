@@ -47,17 +47,11 @@ TEST(Fil, AsksTheHostsFileDialogForNames) {
   EXPECT_EQ(name.LesNavn("Velg", 1, "txt;dat"), 1);
   EXPECT_STREQ(name.Get(), "/HOME/KARI/DATA/PROFIL.PRF");  // upper-cased
   EXPECT_EQ(name.LesNavn(nullptr, 32, nullptr), 0);
-  std::string asked;
-  for (const auto& r : host.fileDialogRequests) {
-    asked += std::to_string(r.open) + "|" + r.title + "|" + r.defaultExt + "|" + r.initialName;
-    for (const auto& entry : r.filter) asked += "|" + entry;
-    asked += "\n";
-  }
-  EXPECT_EQ(asked,
-            "0|Lagre|TXT|C:\\DATA\\PROFIL|Tekst|*.txt\n"
-            "1||txt|/tmp/Ny|All files (*.*)|*.*\n"
-            "0|Velg|txt|C:\\data\\profil|*.txt;*.dat|*.txt;*.dat\n"
-            "1||PRF|/HOME/KARI/DATA/PROFIL|All files (*.*)|*.*\n");
+  EXPECT_EQ(host.fileDialogRequests,
+            (kx::test::Texts{"0|Lagre|TXT|C:\\DATA\\PROFIL|Tekst|*.txt",
+                             "1||txt|/tmp/Ny|All files (*.*)|*.*",
+                             "0|Velg|txt|C:\\data\\profil|*.txt;*.dat|*.txt;*.dat",
+                             "1||PRF|/HOME/KARI/DATA/PROFIL|All files (*.*)|*.*"}));
 }
 
 TEST(Fil, AFailedCloseIsReported) {

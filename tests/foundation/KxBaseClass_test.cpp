@@ -6,97 +6,23 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "kx/foundation/FlatExports.h"
 #include "kx/foundation/IO_Enhet.h"
 #include "support/FreshProcess.h"
 #include "support/HostCapture.h"
 
-using kx::test::HostCapture;
-using Lines = std::vector<std::string>;
+using namespace kx::test;
 
 namespace {
-
-const char* const kNullFormat = nullptr;
 
 bool ProcessWideValuesStartAtZeroAndAreShared() {
   bool ok = true;
   KxBaseClass a, b;
-  KX_FRESH_CHECK(ok, a.SystemPlattform(5) == 0);  // a set returns the previous value
-  KX_FRESH_CHECK(ok, b.SystemPlattform() == 5);
-  KX_FRESH_CHECK(ok, a.DebugFuncMode(3) == 0);
-  KX_FRESH_CHECK(ok, b.DebugFuncMode(-2) == 3);
-  KX_FRESH_CHECK(ok, a.DebugFuncMode() == -2);
+  KX_FRESH_CHECK(ok, a.SystemPlattform(5) == 0 && b.SystemPlattform() == 5);  // a set: the previous
+  KX_FRESH_CHECK(ok, a.DebugFuncMode(3) == 0 && b.DebugFuncMode(-2) == 3 && a.DebugFuncMode() == -2);
   KX_FRESH_CHECK(ok, a.ClassType() == 0 && a.ClassType(7) == 7 && KxBaseClass(a).ClassType() == 7);
   return ok;
-}
-
-TEST(KxBaseClass, ProcessWideValuesStartAtZeroAndAreShared) {
-  KX_EXPECT_IN_FRESH_PROCESS(ProcessWideValuesStartAtZeroAndAreShared());
-}
-
-// Each of the four forms, with what the host interface receives; a formatted percent sign is
-// shown as it is, never formatted a second time; texts are cut at 511 characters.
-TEST(KxBaseClass, MessagesAreFormattedAndRoutedToTheHostInterface) {
-  HostCapture host;
-  KxBaseClass object;
-  EXPECT_EQ(object.Printf("a%db", 5), 3);  // what the host returns: the characters written
-  EXPECT_EQ(object.MsgBox(7, "T", "x%s", "y"), 1);
-  EXPECT_EQ(object.MsgBox("T2", "%s", "50% %d%n"), 1);
-  EXPECT_EQ(object.ErrBox("E", "%s", "bad"), 0);
-  EXPECT_EQ(host.Lines(), (Lines{"Printf[|0] a5b", "MessageBox[T|7] xy", "MessageBox[T2|1] 50% %d%n",
-                                 "ErrorBox[E|1048577] bad"}));
-
-  host.Clear();
-  const std::string longText(2000, 'x');
-  object.Printf("%s", longText.c_str());
-  object.MsgBox("T", "%s%s", longText.c_str(), "tail");
-  object.ErrBox("T", "%s", longText.c_str());
-  EXPECT_EQ(host.Texts(), Lines(3, std::string(511, 'x')));
-}
-
-// The title-only form reaches a derived class's flags form, with the text already formatted.
-TEST(KxBaseClass, TitleOnlyMessageBoxGoesThroughTheVirtualFlagsForm) {
-  struct Derived : KxBaseClass {
-    using KxBaseClass::MsgBox;
-    int MsgBox(long flags, char* title, char*, ...) override {
-      seen = std::string(title) + "|" + std::to_string(flags);
-      return 42;
-    }
-    std::string seen;
-  };
-  HostCapture host;
-  Derived object;
-  EXPECT_EQ(object.MsgBox("T", "%d items", 3), 42);
-  EXPECT_EQ(object.seen, "T|1");
-  EXPECT_EQ(host.Count(), 0u);
-}
-
-TEST(KxBaseClass, NullFormatShowsNothingAndRecordsMinusTwo) {
-  HostCapture host;
-  KxBaseClass o;
-  for (int form = 0; form < 4; ++form) {
-    o.ErrCode(0);
-    const int result = form == 0   ? o.Printf(kNullFormat)
-                       : form == 1 ? o.MsgBox(1, "T", kNullFormat)
-                       : form == 2 ? o.MsgBox("T", kNullFormat)
-                                   : o.ErrBox("T", kNullFormat);
-    EXPECT_EQ(result, 0) << form;
-    EXPECT_EQ(o.ErrCode(-9999), -2) << form;
-  }
-  EXPECT_EQ(host.Count(), 0u);
-}
-
-// With the built-in host interface every message ends in the platform message box.
-TEST(KxBaseClass, BuiltInHostInterfaceShowsEveryMessageInTheBox) {
-  HostCapture box(HostCapture::Install::BoxOnly);
-  DOVERO01_SetSystemLong(0, 0);
-  KxBaseClass object;
-  EXPECT_EQ(object.Printf("p"), 0);
-  EXPECT_EQ(object.MsgBox("T", "m"), 1);
-  EXPECT_EQ(object.ErrBox("T", "e"), 0);
-  EXPECT_EQ(box.Lines(), (Lines{"Box[kxlib|0] p", "Box[kxlib|0] m", "Box[kxlib|0] e"}));
 }
 
 bool HostInterfaceIsInstalledReplacedAndRemoved() {
@@ -104,10 +30,9 @@ bool HostInterfaceIsInstalledReplacedAndRemoved() {
   KxBaseClass object;
   {
     IO_Enhet host;
-    KX_FRESH_CHECK(ok, object.API(&host) == nullptr);  // nothing was installed yet
-    KX_FRESH_CHECK(ok, object.API() == &host);
-    KX_FRESH_CHECK(ok, DOVERO01_GetSystemLong(2) == reinterpret_cast<std::intptr_t>(&host));
     KxBasicAPI second;
+    KX_FRESH_CHECK(ok, object.API(&host) == nullptr);  // nothing was installed yet
+    KX_FRESH_CHECK(ok, DOVERO01_GetSystemLong(2) == reinterpret_cast<std::intptr_t>(&host));
     KX_FRESH_CHECK(ok, object.API(&second) == &host);  // hands back what it replaced
     KX_FRESH_CHECK(ok, object.API(&host) == &second);  // ... which can be put back
     { KxBasicAPI bystander; }                          // not current: changes nothing
@@ -121,8 +46,58 @@ bool HostInterfaceIsInstalledReplacedAndRemoved() {
   return ok;
 }
 
-TEST(KxBaseClass, HostInterfaceIsInstalledReplacedAndRemoved) {
-  KX_EXPECT_IN_FRESH_PROCESS(HostInterfaceIsInstalledReplacedAndRemoved());
+TEST(KxBaseClass, ProcessWideValuesAndTheHostInterfaceOfAFreshLibrary) {
+  KX_EXPECT_IN_FRESH_PROCESS(ProcessWideValuesStartAtZeroAndAreShared() &&
+                             HostInterfaceIsInstalledReplacedAndRemoved());
+}
+
+// Each of the four forms, with what the host interface receives; a formatted percent sign is
+// shown as it is, never formatted a second time; texts are cut at 511 characters; a null format
+// shows nothing and records -2.
+TEST(KxBaseClass, MessagesAreFormattedAndRoutedToTheHostInterface) {
+  HostCapture host;
+  KxBaseClass object;
+  EXPECT_EQ(object.Printf("a%db", 5), 3);  // what the host returns: the characters written
+  EXPECT_EQ(object.MsgBox(7, "T", "x%s", "y") + object.MsgBox("T2", "%s", "50% %d%n"), 2);
+  EXPECT_EQ(object.ErrBox("E", "%s", "bad"), 0);
+  const std::string longText(2000, 'x');
+  object.MsgBox("T", "%s%s", longText.c_str(), "tail");
+  EXPECT_EQ(host.Lines(), (Texts{"Printf[|0] a5b", "MessageBox[T|7] xy", "MessageBox[T2|1] 50% %d%n",
+                                 "ErrorBox[E|1048577] bad", "MessageBox[T|1] " + longText.substr(0, 511)}));
+  const char* const nullFormat = nullptr;
+  for (int form = 0; form < 4; ++form) {
+    object.ErrCode(0);
+    const int result = form == 0   ? object.Printf(nullFormat)
+                       : form == 1 ? object.MsgBox(1, "T", nullFormat)
+                       : form == 2 ? object.MsgBox("T", nullFormat)
+                                   : object.ErrBox("T", nullFormat);
+    EXPECT_EQ(result * 10 + object.ErrCode(-9999), -2) << form;
+  }
+  EXPECT_EQ(host.Count(), 5u);
+}
+
+// The title-only form reaches a derived class's flags form, with the text already formatted.
+TEST(KxBaseClass, TitleOnlyMessageBoxGoesThroughTheVirtualFlagsForm) {
+  struct Derived : KxBaseClass {
+    using KxBaseClass::MsgBox;
+    int MsgBox(long flags, char* title, char*, ...) override {
+      seen = std::string(title) + "|" + std::to_string(flags);
+      return 42;
+    }
+    std::string seen;
+  } object;
+  HostCapture host;
+  EXPECT_EQ(object.MsgBox("T", "%d items", 3), 42);
+  EXPECT_EQ(object.seen + std::to_string(host.Count()), "T|10");
+}
+
+// With the built-in host interface every message ends in the platform message box.
+TEST(KxBaseClass, BuiltInHostInterfaceShowsEveryMessageInTheBox) {
+  HostCapture box(HostCapture::Install::BoxOnly);
+  DOVERO01_SetSystemLong(0, 0);
+  KxBaseClass object;
+  EXPECT_EQ(object.Printf("p") + object.MsgBox("T", "m") * 10 + object.ErrBox("T", "e"), 10);
+  EXPECT_EQ(box.Lines(), (Texts{"Box[kxlib|0] p", "Box[kxlib|0] m", "Box[kxlib|0] e"}));
 }
 
 }  // namespace

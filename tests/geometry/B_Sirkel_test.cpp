@@ -1,5 +1,6 @@
 // B_Sirkel: the negative-radius message, the measures and arc points, and the intersections with
-// a circle and with a line (every result code; random road-size cases are in B_Linje_test.cpp).
+// a circle and with a line (data/geometry/geometry.cases; random road-size cases are in
+// B_Linje_test.cpp).
 
 #include "kx/geometry/B_Sirkel.h"
 
@@ -7,18 +8,16 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
-#include "geometry/GeometryTest.h"
 #include "kx/geometry/B_Linje.h"
 #include "support/HostCapture.h"
 #include "support/NumberTest.h"
+#include "support/Table.h"
 
 using namespace kx::test;
 
 namespace {
 
-const Xyz o = {0, 0, 0}, u = kUntouched;
 const char* const kNegative = "ERROR: Radius er mindre enn 0.0.";
 
 B_Sirkel Circle(const Xyz& centre, double radius) {
@@ -27,34 +26,22 @@ B_Sirkel Circle(const Xyz& centre, double radius) {
   return B_Sirkel(&c, &r);
 }
 
-// Both ends of line, to 1e-9.
-void ExpectEnds(const B_Linje& line, const Xyz& start, const Xyz& end) {
-  for (int i = 0; i < 6; ++i) {
-    const double found = (*(i < 3 ? line.StartPunkt() : line.SluttPunkt()))[i % 3];
-    EXPECT_NEAR(found, i < 3 ? start[i] : end[i - 3], 1e-9) << i;
-  }
-}
-
 TEST(B_Sirkel, NegativeRadiusIsReportedOnceAndKept) {
   HostCapture host;
   const B_Sirkel plain, zero = Circle({1, 2, 3}, -0.0), negative = Circle({1, 2, 3}, -1);
   B_Sirkel copy(negative);
-  EXPECT_EQ(host.Lines(),
-            std::vector<std::string>{"ErrorBox[Message|1048577] " + std::string(kNegative)});
   EXPECT_TRUE(copy.Radius()->Get() == -1 && Of(copy) == (Xyz{1, 2, 3}));
-  // The host's text 2005 replaces the default for its message only.
-  host.Api().texts[2005] = "Radius < 0";
-  Circle(o, -2);
-  host.Api().texts.clear();
-  Circle(o, -3);
-  EXPECT_EQ(host.Texts(), (std::vector<std::string>{kNegative, "Radius < 0", kNegative}));
+  host.Api().texts[2005] = "Radius < 0";  // the host's text replaces the default
+  Circle({0, 0, 0}, -2);
+  EXPECT_EQ(host.Lines(), (Texts{"ErrorBox[Message|1048577] " + std::string(kNegative),
+                                 "ErrorBox[Message|1048577] Radius < 0"}));
 }
 
 TEST(B_Sirkel, MeasuresAndArcPoints) {
-  B_Sirkel c = Circle({0, 0, 7}, 1), dot = Circle(o, 5e-10);
+  B_Sirkel c = Circle({0, 0, 7}, 1), dot = Circle({0, 0, 0}, 5e-10);
   const DT_Double ten(10), zero(0.0), halfPi(kPi / 2), quarter(kPi * 5 / 2), back(-kPi * 5 / 2);
   EXPECT_EQ(c.Diameter(&ten)->Get() + c.Radius()->Get(), 15);
-  EXPECT_TRUE(c.Omkrets()->Get() == 31.41592653589793 && c.Diameter() == c.Omkrets());
+  EXPECT_EQ(c.Omkrets()->Get(), 31.41592653589793);
   DT_Punkt out, right, left;
   DT_Double angle, length;
   const DT_Punkt south(0, -5, 0);
@@ -75,50 +62,40 @@ TEST(B_Sirkel, MeasuresAndArcPoints) {
   EXPECT_EQ(Of(out), (Xyz{out.x(), 5, 7}));
 }
 
+// Both ends of a chord to 1e-9 against words 2 to 7 of a row's second cell.
+void ExpectChord(const B_Linje& chord, const Row& r) {
+  for (unsigned i = 0; i < 3; ++i) {
+    EXPECT_NEAR((*chord.StartPunkt())[i], r.D(1, 2 + i), 1e-9) << r.where;
+    EXPECT_NEAR((*chord.SluttPunkt())[i], r.D(1, 5 + i), 1e-9) << r.where;
+  }
+}
+
 TEST(B_Sirkel, Intersections) {
-  // With a circle: the start point lies right of the direction from this centre to the other's.
-  // clang-format off
-  const struct { Xyz c1; double r1; Xyz c2; double r2; int result, code; Xyz start, end; }
-  circles[] = {
-      {o, 5, {8, 0, 0}, 5, 1, U, {4, -3, 0}, {4, 3, 0}},
-      {{0, 0, 4}, 5, {0, 8, 9}, 5, 1, U, {3, 4, 0}, {-3, 4, 0}},  // in plan, z 0.0
-      {{1e5, 6e6, 0}, 5, {100008, 6e6, 0}, 5, 1, U, {100004, 5999997, 0}, {100004, 6000003, 0}},
-      {o, 5, {10.0005, 0, 0}, 5, 1, U, {5.00025, 0, 0}, {5.00025, 0, 0}},  // touching within 0.0009
-      {o, 5, {20, 0, 0}, 5, 0, 3, u, u}, {o, 5, {0, 0, 1}, 5, 0, 2, u, u},  // apart; only in z
-      {o, 5, o, 3, 0, 1, u, u}, {{kNaN, 0, 0}, 5, {8, 0, 0}, 5, 0, 3, u, u}};
-  // clang-format on
-  const DT_Punkt untouched(u.data());
-  for (const auto& r : circles) {
-    B_Sirkel a = Circle(r.c1, r.r1), b = Circle(r.c2, r.r2);
-    B_Linje result(&untouched, &untouched);
+  const DT_Punkt untouched(kUntouched.data());
+  for (const Row& r : Table("geometry/geometry.cases", "circles")) {
+    const std::vector<double> v = r.Ds(0);
+    B_Sirkel a = Circle({v[0], v[1], v[2]}, v[3]), b = Circle({v[4], v[5], v[6]}, v[7]);
+    B_Linje chord(&untouched, &untouched);
     a.ErrorKode(U);
-    EXPECT_EQ(a.SkjaeringMed(&b, &result) + a.ErrorKode(-9999), r.result + r.code) << &r - circles;
-    ExpectEnds(result, r.start, r.end);
+    EXPECT_EQ((Values{a.SkjaeringMed(&b, &chord), a.ErrorKode(-9999)}),
+              (Values{r.D(1, 0), r.S(1, 1) == "-" ? U : r.D(1, 1)}))
+        << r.where;
+    ExpectChord(chord, r);
   }
-  // With a line: the start point is the one met first walking from the line's start to its end.
-  // clang-format off
-  const struct { Xyz c; double r; Xyz s, e; int result, code; Xyz start, end; } lines[] = {
-      {o, 5, {-10, 3, 0}, {10, 3, 0}, 1, U, {-4, 3, 0}, {4, 3, 0}},
-      {o, 5, {10, 3, 0}, {-10, 3, 0}, 1, U, {4, 3, 0}, {-4, 3, 0}},
-      {{0, 0, 7}, 5, {6, 0, 2}, {20, 0, 2}, 1, U, {-5, 0, 0}, {5, 0, 0}},  // beyond the segment
-      {{1e5, 6e6, 0}, 5, {99990, 6000003, 0}, {100010, 6000003, 0}, 1, U, {99996, 6000003, 0},
-       {100004, 6000003, 0}},
-      {o, 5, {-10, 5, 0}, {10, 5, 0}, 1, U, {0, 5, 0}, {0, 5, 0}},  // tangent
-      {o, 5, {-10, 6, 0}, {10, 6, 0}, 0, 2, u, u},
-      {o, 5, {1, 1, 0}, {1, 1, 9}, 0, 1, u, u}, {o, 5, {1, 1, 0}, {1 + 3e-5, 1, 0}, 0, 1, u, u},
-      {o, kNaN, {-10, 3, 0}, {10, 3, 0}, 0, 2, u, u}};
-  // clang-format on
-  for (const auto& r : lines) {
-    B_Sirkel c = Circle(r.c, r.r);
-    const DT_Punkt s(r.s.data()), e(r.e.data());
-    B_Linje line(&s, &e), result(&untouched, &untouched);
+  for (const Row& r : Table("geometry/geometry.cases", "cline")) {
+    const std::vector<double> v = r.Ds(0);
+    B_Sirkel c = Circle({v[0], v[1], v[2]}, v[3]);
+    const DT_Punkt s(&v[4]), e(&v[7]);
+    B_Linje line(&s, &e), chord(&untouched, &untouched);
     c.ErrorKode(U);
-    EXPECT_EQ(c.SkjaeringMed(&line, &result) + c.ErrorKode(-9999), r.result + r.code) << &r - lines;
-    ExpectEnds(result, r.start, r.end);
-    EXPECT_EQ(c.SkjaeringMed(&line, &line), r.result);  // the line itself may take the result
-    ExpectEnds(line, r.result ? r.start : r.s, r.result ? r.end : r.e);
+    EXPECT_EQ((Values{c.SkjaeringMed(&line, &chord), c.ErrorKode(-9999)}),
+              (Values{r.D(1, 0), r.S(1, 1) == "-" ? U : r.D(1, 1)}))
+        << r.where;
+    ExpectChord(chord, r);
+    EXPECT_EQ(c.SkjaeringMed(&line, &line), r.I(1, 0)) << r.where;  // the line may take the result
+    if (r.I(1, 0) == 1) ExpectChord(line, r);
   }
-  B_Sirkel c = Circle(o, 5);
+  B_Sirkel c = Circle({0, 0, 0}, 5);
   B_Linje line;
   EXPECT_EQ(c.SkjaeringMed(static_cast<B_Linje*>(nullptr), &line) + c.SkjaeringMed(&line, nullptr) +
                 c.SkjaeringMed(static_cast<B_Sirkel*>(nullptr), &line) +

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <random>
 
-#include "GeometryTest.h"
-#include "support/CaseRows.h"
+#include "support/NumberTest.h"
+#include "support/Table.h"
 #include "support/HostCapture.h"
 #include "support/NumberTest.h"
 
@@ -30,29 +30,29 @@ void ExpectNear(double got, const std::string& want, bool angle = false) {
 }
 
 TEST(KxArc, MeasuresFromTheTable) {
-  for (const auto& row : kx::test::ReadCaseRows(KX_TEST_DATA_DIR "/geometry/kxarc.cases")) {
+  for (const auto& row : kx::test::Table("geometry/kxarc.cases")) {
     SCOPED_TRACE(row.where);
     std::vector<double> in;  // in[0] is the form's name
-    for (const auto& f : row.parts[0]) in.push_back(kx::test::Number(f));
+    for (const auto& f : row.Head()) in.push_back(kx::test::Number(f));
     const DT_Punkt start(in[1], in[2], in[3]), end(in[4], in[5], in[6]);
     const DT_Double radius(in[7]), length(in.back());
-    auto want = row.parts[1];
+    auto want = row.cells[1];
     std::vector<double> got;
-    if (row.parts[0][0] == "radius") {
+    if (row.Head()[0] == "radius") {
       KxArc arc(&start, &end, &radius, &length);
       got = {arc.Radius(), arc.Bulge(0)->Get(), arc.Radius(), arc.Vinkel(), arc.Lengde()};
     } else {
       const double s[3] = {in[1], in[2], in[3]}, e[3] = {in[4], in[5], in[6]};
       KxArc arc(s, in[7], e);
       const double* c = *arc.SenterPunkt();
-      const DT_Double x(kx::test::Number(row.parts[2][0])), y(kx::test::Number(row.parts[2][2]));
+      const DT_Double x(kx::test::Number(row.cells[2][0])), y(kx::test::Number(row.cells[2][2]));
       for (double v :
            {arc.KordeLengde(), arc.Hoyde(), arc.Radius(), arc.Vinkel(), arc.Lengde(), c[0], c[1],
             c[2], arc.StartVinkel(), arc.SluttVinkel(), arc.YiXPos(&x), arc.XiYPos(&y)}) {
         got.push_back(v);
       }
-      want.push_back(row.parts[2][1]);
-      want.push_back(row.parts[2][3]);
+      want.push_back(row.cells[2][1]);
+      want.push_back(row.cells[2][3]);
     }
     for (std::size_t i = 0; i < got.size(); ++i) ExpectNear(got[i], want.at(i), i == 8 || i == 9);
   }

@@ -2,12 +2,12 @@
 // Test seam for everything the library shows or asks: a capturing host interface and a capturing
 // platform message box, installed for the life of a HostCapture and restored afterwards.
 //
-//   kx::test::HostCapture host;            // installs both
+//   kx::test::HostCapture host;            // installs them
 //   obj.Error1("x=%d", 5);
-//   EXPECT_EQ(host.Lines(), (std::vector<std::string>{"ErrorBox[Message|1048577] x=5"}));
+//   EXPECT_EQ(host.Lines(), (kx::test::Texts{"ErrorBox[Message|1048577] x=5"}));
 //
-// Nothing blocks: the boxes answer OK at once, and reads answer from the script of the capturing
-// host interface (Api().lines, numbers, picks) or fail when it is empty.
+// Nothing blocks: the boxes answer at once (OK; the error box 0), reads answer from the script of
+// the capturing host interface (Api().lines, numbers, picks) or fail when it is empty.
 
 #include <array>
 #include <deque>
@@ -22,44 +22,47 @@
 
 namespace kx::test {
 
-// One thing shown to the user, in the order shown.
-struct Shown {
-  enum class Via {
-    Printf,       // host interface: API_Printf
-    MessageBox,   // host interface: API_MessageBox
-    ErrorBox,     // host interface: API_ErrorBox
-    PlatformBox,  // the platform message box (built-in host interface, or a direct box)
-  };
-  Via via;
-  std::string text;
-  std::string title;
-  long flags;  // the host interface's flags, or the platform box's type
+using Texts = std::vector<std::string>;
+
+// What was shown, in order: each as "<route>[<title>|<flags>] <text>" (route Printf, MessageBox,
+// ErrorBox, or Box for the platform box) and as its text alone.
+struct ShownLog {
+  std::vector<std::string> lines, texts;
+  void Add(const char* route, const char* text, const char* title, long flags) {
+    texts.emplace_back(text != nullptr ? text : "<null>");
+    lines.push_back(std::string(route) + "[" + (title != nullptr ? title : "<null>") + "|" +
+                    std::to_string(flags) + "] " + texts.back());
+  }
 };
 
 // A host interface that records every output and answers input from a script.
 class CaptureAPI : public IO_Enhet {
  public:
-  explicit CaptureAPI(std::vector<Shown>& log) : log_(log) {}
-
+  explicit CaptureAPI(ShownLog& log) : log_(log) {}
   using IO_Enhet::API_ErrorBox;
   using IO_Enhet::API_MessageBox;
   using IO_Enhet::API_PickPoint;
   using IO_Enhet::API_Printf;
 
-  int API_MessageBox(char* text, char* title, long flags) override;
-  int API_ErrorBox(char* text, char* title, long flags) override;
+  int API_MessageBox(char* text, char* title, long flags) override {
+    return log_.Add("MessageBox", text, title, flags), 1;
+  }
+  int API_ErrorBox(char* text, char* title, long flags) override {
+    return log_.Add("ErrorBox", text, title, flags), 0;
+  }
   int API_Printf(char* text) override;
   int API_GetStr(char* buffer) override;
   char* API_GetText(long number, char* buffer) override;
-  int API_PickPoint(double* point, char* prompt, double* basePoint,
-                    unsigned long flags) override;
-  int API_TranslatePoint(double* point, int from, int to) override;
-  int LesTall(double* value) override;
-  int LesTall(float* value) override;
-  int LesTall(long* value) override;
-  int LesTall(int* value) override;
+  int API_PickPoint(double* point, char* prompt, double* basePoint, unsigned long flags) override;
+  int API_TranslatePoint(double*, int from, int to) override {
+    return translateCalls.push_back({from, to}), translateResult;
+  }
+  int LesTall(double* value) override { return Read(value); }
+  int LesTall(float* value) override { return Read(value); }
+  int LesTall(long* value) override { return Read(value); }
+  int LesTall(int* value) override { return Read(value); }
 
-  // Scripted input.
+  // The script.
   std::deque<std::string> lines;  // answers of API_GetStr; empty: 0 (end of input)
   std::deque<double> numbers;     // answers of LesTall; empty: 0 (reading fails)
   struct Pick {
@@ -67,22 +70,23 @@ class CaptureAPI : public IO_Enhet {
     std::array<double, 3> point;  // written to the caller's array, whatever the result
   };
   std::deque<Pick> picks;             // answers of API_PickPoint; empty: 0
-  int translateResult = 0;            // result of API_TranslatePoint
+  int translateResult = 0;            // the answer of API_TranslatePoint
   std::map<long, std::string> texts;  // the host's numbered texts (API_GetText)
 
-  // What the interactive calls were given.
-  struct PickCall {
-    bool hadBase;
-    std::array<double, 3> base;
-    unsigned long flags;
-  };
-  std::vector<PickCall> pickCalls;
-  std::vector<std::array<int, 2>> translateCalls;  // (from, to)
+  // What the interactive calls were given: API_PickPoint's base point (nullopt: none) and flags,
+  // API_TranslatePoint's from and to.
+  std::vector<std::pair<std::optional<std::array<double, 3>>, unsigned long>> pickCalls;
+  std::vector<std::array<int, 2>> translateCalls;
 
  private:
-  void Record(Shown::Via via, const char* text, const char* title, long flags);
-  std::vector<Shown>& log_;
-  std::string textBuffer_;
+  template <typename T>
+  int Read(T* value) {
+    if (numbers.empty() || value == nullptr) return 0;
+    *value = static_cast<T>(numbers.front());
+    numbers.pop_front();
+    return 1;
+  }
+  ShownLog& log_;
 };
 
 class HostCapture {
@@ -91,39 +95,25 @@ class HostCapture {
     HostAndBox,  // a CaptureAPI as the current host interface, and the platform box
     BoxOnly,     // only the platform box: the built-in host interface stays in charge
   };
-
   explicit HostCapture(Install what = Install::HostAndBox);
   ~HostCapture();
   HostCapture(const HostCapture&) = delete;
   HostCapture& operator=(const HostCapture&) = delete;
 
-  // Everything shown so far, in order.
-  const std::vector<Shown>& All() const { return log_; }
-  std::vector<std::string> Texts() const;
-  // Everything shown so far, one line each: "<route>[<title>|<flags>] <text>", the route being
-  // Printf, MessageBox, ErrorBox or Box (the platform box); e.g. "ErrorBox[Message|1048577] x=5".
-  std::vector<std::string> Lines() const;
-  std::size_t Count() const { return log_.size(); }
-  // The last thing shown; fails the test (and returns an empty record) when nothing was.
-  const Shown& Last() const;
-  void Clear() { log_.clear(); }
-
+  const std::vector<std::string>& Lines() const { return log_.lines; }
+  const std::vector<std::string>& Texts() const { return log_.texts; }
+  std::size_t Count() const { return log_.lines.size(); }
+  void Clear() { log_ = {}; }
   // The capturing host interface (its script and its calls); only with Install::HostAndBox.
   CaptureAPI& Api() { return *api_; }
 
-  // The file dialog: queued answers (nullopt = the user cancels; none queued: cancel), and the
-  // requests it saw.
+  // The platform file dialog: the queued answers (nullopt: the user cancels; none queued: cancel)
+  // and each request as "open|title|default extension|initial name|filter entry|...".
   std::deque<std::optional<std::string>> fileDialogAnswers;
-  struct DialogRequest {
-    bool open;
-    std::string title, defaultExt, initialName;
-    std::vector<std::string> filter;  // the entries of the double-NUL list
-    unsigned long options;
-  };
-  std::vector<DialogRequest> fileDialogRequests;
+  std::vector<std::string> fileDialogRequests;
 
  private:
-  std::vector<Shown> log_;
+  ShownLog log_;
   std::optional<CaptureAPI> api_;
   KxBasicAPI* previousApi_ = nullptr;
   kx::platform::MessageBoxHandler previousBox_;

@@ -2,9 +2,8 @@
 // Numeric case files for profile heights (tests/data/profile/*.cases; the format is described at
 // the top of heights.cases) and a runner that checks any profile implementation against them.
 //
-//   kx::test::RunProfileCases(path, [](const std::vector<kx::test::ProfileVertex>& v,
-//                                      kx::test::CurveShape shape) {
-//     auto profile = std::make_shared<MyProfile>(v, shape);
+//   kx::test::RunProfileCases("profile/heights.cases", [](const auto& vertices, auto shape) {
+//     auto profile = std::make_shared<MyProfile>(vertices, shape);
 //     kx::test::ProfileUnderTest p;
 //     p.height = [profile](double x) { ...; return kx::test::CaseAnswer{ok, {y}, code}; };
 //     p.range = ...;   // {ok, {min, max}, code}
@@ -31,18 +30,15 @@ struct CaseAnswer {
 struct ProfileUnderTest {
   std::function<CaseAnswer(double x)> height;
   // A value left out ('-' in the file) is passed as nullopt.
-  std::function<CaseAnswer(std::optional<double> from, std::optional<double> to,
-                           std::optional<double> step)>
-      range;
+  using Arg = std::optional<double>;
+  std::function<CaseAnswer(Arg from, Arg to, Arg step)> range;
 };
 
-using MakeProfileUnderTest =
-    std::function<ProfileUnderTest(const std::vector<ProfileVertex>& vertices, CurveShape shape)>;
-
-// Checks every case of the file against the profile that make builds for it, once per shape of the
-// case ("mode both" runs it for each). Every malformed line and every mismatch is a test failure
-// reported at its line of the case file (a case without mode or checks at its 'case' line); an
-// unreadable file or one without cases is one too. Returns the number of checks run.
-int RunProfileCases(const std::string& path, const MakeProfileUnderTest& make);
+// Checks every case of tests/data/<file> against the profile that make builds for it, once per
+// shape of the case ("mode both" runs it for each). Every malformed line and every mismatch is a
+// test failure reported with its line. Returns the number of checks run.
+int RunProfileCases(
+    const std::string& file,
+    const std::function<ProfileUnderTest(const std::vector<ProfileVertex>&, CurveShape)>& make);
 
 }  // namespace kx::test

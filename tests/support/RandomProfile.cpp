@@ -5,22 +5,6 @@
 
 namespace kx::test {
 
-double RandomSource::Uniform(double lo, double hi) {
-  const double unit = static_cast<double>(engine_() >> 11) * 0x1.0p-53;  // [0, 1)
-  return lo + (hi - lo) * unit;
-}
-
-double RandomSource::LogUniform(double lo, double hi) {
-  return std::exp(Uniform(std::log(lo), std::log(hi)));
-}
-
-int RandomSource::Int(int lo, int hi) {
-  const auto span = static_cast<std::uint64_t>(static_cast<std::int64_t>(hi) - lo + 1);
-  return static_cast<int>(lo + static_cast<std::int64_t>(engine_() % span));
-}
-
-bool RandomSource::Chance(double p) { return Uniform(0.0, 1.0) < p; }
-
 std::vector<ProfileVertex> RandomProfile(RandomSource& random, int vertexCount) {
   const int n = vertexCount > 0 ? vertexCount : random.Int(3, 30);
   std::vector<ProfileVertex> v;

@@ -2,6 +2,7 @@
 // Seeded random vertical profiles and the chainages to check them at, for property tests and
 // benchmarks. The same seed gives the same profile on every platform and standard library.
 
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -14,10 +15,15 @@ namespace kx::test {
 class RandomSource {
  public:
   explicit RandomSource(std::uint64_t seed) : engine_(seed) {}
-  double Uniform(double lo, double hi);     // in [lo, hi)
-  double LogUniform(double lo, double hi);  // in [lo, hi), uniform in the logarithm
-  int Int(int lo, int hi);                  // in [lo, hi]
-  bool Chance(double p);                    // true with probability p
+  // In [lo, hi), uniform; the same, uniform in the logarithm; in [lo, hi]; true with probability p.
+  double Uniform(double lo, double hi) {
+    return lo + (hi - lo) * (static_cast<double>(engine_() >> 11) * 0x1.0p-53);
+  }
+  double LogUniform(double lo, double hi) { return std::exp(Uniform(std::log(lo), std::log(hi))); }
+  int Int(int lo, int hi) {
+    return lo + static_cast<int>(engine_() % static_cast<unsigned>(hi - lo + 1));
+  }
+  bool Chance(double p) { return Uniform(0.0, 1.0) < p; }
 
  private:
   std::mt19937_64 engine_;

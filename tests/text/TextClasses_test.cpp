@@ -9,18 +9,17 @@
 #include <random>
 
 #include "kx/kx.h"
-#include "support/CaseRows.h"
+#include "support/Table.h"
 #include "support/HostCapture.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 using Ints = std::vector<int>;  // results in the order of the calls (a braced list is sequenced)
-using kx::test::ReadCaseRows;
 
 TEST(TextClasses, HexTallCases) {
-  for (const auto& row : ReadCaseRows(KX_TEST_DATA_DIR "/text/hextall.cases")) {
-    const auto& f = row.parts[0];
+  for (const auto& row : kx::test::Table("text/hextall.cases")) {
+    const auto& f = row.Head();
     HexTall h(f[1].c_str()), other(f[2].c_str());
     const int result = f[0] == "inc" ? h.Inc(1) : f[0] == "dec" ? h.Dec(1) : h.MindreEnn(other);
     const std::string after = f[0] == "cmp" ? std::to_string(h.StoerreEnn(other)) : h.Get();
@@ -49,10 +48,10 @@ TEST(TextClasses, HexTallCountsLikeIntegers) {
 }
 
 TEST(TextClasses, StrengListeCases) {
-  for (const auto& row : ReadCaseRows(KX_TEST_DATA_DIR "/text/strengliste.cases")) {
-    const auto& f = row.parts[0];
+  for (const auto& row : kx::test::Table("text/strengliste.cases")) {
+    const auto& f = row.Head();
     StrengListe list;
-    for (const std::string& t : row.parts[1]) list.LeggTilStreng(t.c_str());
+    for (const std::string& t : row.cells[1]) list.LeggTilStreng(t.c_str());
     Streng key, *s = nullptr;
     key = f[1].c_str();
     int index = -1;
@@ -65,14 +64,14 @@ TEST(TextClasses, StrengListeCases) {
     }
     list.Sorter(f[0] == "sort" ? std::stoi(f[1]) : 0);
     for (list.AktiverForste(0); f[0] == "sort" && list.GetAktiv(&s, 1);) got.push_back(s->Get());
-    EXPECT_EQ(got, row.parts[2]) << row.where;
+    EXPECT_EQ(got, row.cells[2]) << row.where;
   }
 }
 
 TEST(TextClasses, KxConfigStringCases) {
   constexpr int kUnset = 4711;  // the last error code before each call
-  for (const auto& row : ReadCaseRows(KX_TEST_DATA_DIR "/text/configstring.cases")) {
-    const auto &f = row.parts[0], &want = row.parts[1];
+  for (const auto& row : kx::test::Table("text/configstring.cases")) {
+    const auto &f = row.Head(), &want = row.cells[1];
     KxConfigString config;
     config = f[1].c_str();
     config.ErrorKode(kUnset);
