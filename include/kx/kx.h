@@ -29,5 +29,6 @@
 #include "kx/platform/MessageBox.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "kx/profile/QP_Linjeidentitet.h"
+#include "kx/resbuf/KxResBuffer.h"
 #include "kx/resbuf/resbuf.h"
 #include "kx/text/Streng.h"
