@@ -558,8 +558,10 @@ int KxResBuffer::Exist(int code, KxResBuffer* found) {
 int KxResBuffer::Exist(int code, Streng* text, int mode, KxResBuffer* found) {
   if (text == nullptr) return ErrorKode(-1);
   int occurrence = 1;
+  // The search ends after the last record: GetKode from a null start would begin again at the
+  // first.
   for (resbuf* rec = GetKode(code, 1, nullptr); rec != nullptr;
-       rec = GetKode(code, 1, rec->rbnext), ++occurrence) {
+       rec = rec->rbnext != nullptr ? GetKode(code, 1, rec->rbnext) : nullptr, ++occurrence) {
     if (occurrence == 1 && GetResType(rec) != RTSTR) return ErrorKode(-2);
     bool match;
     if (mode == 1) {

@@ -299,11 +299,12 @@ TEST(KxResBuffer, RecordsShownAndMeasured) {
 // Each call's result and last error code (0: none recorded), with the messages shown.
 TEST(KxResBuffer, ResultsAndCodesOnBadInput) {
   HostCapture host;
-  KxResBuffer rb, empty;
+  KxResBuffer rb, empty, texts;
   DT_Double d(1);
   Streng s("t"), out;
   int n;
   rb.Add(40, 1.5), rb.Add(1, "t"), rb.Add(RTT), rb.Add(-3), rb.Add(42, 0.0);
+  texts.Add(40, 1.0), texts.Add(1, "u"), texts.Add(1, "v");  // the last record has the code
   resbuf* const rtt = rb.Get(3);
   resbuf* const marker = rb.Get(4);
   resbuf* const unknown = rb.Get(5);
@@ -364,6 +365,7 @@ TEST(KxResBuffer, ResultsAndCodesOnBadInput) {
       {"Exist null text", [&] { return rb.Exist(1, static_cast<Streng*>(nullptr), 0); }, 0, -1},
       {"Exist not text", [&] { return rb.Exist(5001, &s, 0); }, 0, -2},
       {"Exist missing", [&] { return rb.Exist(41) + rb.Exist(1001, &s, 0); }, 0, 0},
+      {"Exist to the end", [&] { return texts.Exist(1, &s, 0); }, 0, 3},  // Lik's code
       {"AutoSlett 5", [&] { return rb.AutoSlett(5); }, 1, 0},
       {"SlettListen empty", [&] { return empty.SlettListen(); }, 0, 0},
   };
