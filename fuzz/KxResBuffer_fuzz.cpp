@@ -256,8 +256,8 @@ class Harness {
         slot_[x].from = -1;
         break;
       }
-      case 8: {                                 // copy
-        if (Count(x) + Count(y) > 2000) break;  // copies double: keep the chains small
+      case 8: {                                // copy
+        if (Count(x) + Count(y) > 400) break;  // copies double: keep the chains small
         Drop(x);
         switch (in.Small(4)) {
           case 0:

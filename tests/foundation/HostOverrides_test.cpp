@@ -221,11 +221,14 @@ TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
   EXPECT_EQ(Trace([&] { list.SlettAlleIListen(1); }), "SlettAlleIListen SlettAktiv ");
 
   // Every way of adding a record or a chain to a result buffer goes through AddResBuffer.
-  HostResBuffer rb;
+  HostResBuffer rb, fresh;
+  KxResBuffer& plainBuffer = fresh;
   auto* moved = new KxResBuffer;
   const long name[2] = {1, 2};
   DT_Longint longValue(5);
   Streng s("s");
+  std::string sixteen;
+  for (int n = 0; n < 16; ++n) sixteen += "AddResBuffer ";
   EXPECT_EQ(Trace([&] {
               moved->Add(40, 1.0);
               rb.Add(WINKMR00_newrb(40)), rb.Add(moved, 1), rb.Add(RTT), rb.Add(40, 1.0);
@@ -233,13 +236,7 @@ TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
               rb.Add(1, "t"), rb.Add(1, &s), rb.Add(-1, name), rb.Add(90, &longValue);
               rb.InsertElement(RTREAL, &other, 40, 0), rb.AddCopyOf(rb.Get(1));
             }),
-            [] {
-              std::string all;
-              for (int n = 0; n < 16; ++n) all += "AddResBuffer ";
-              return all;
-            }());
-  HostResBuffer fresh;
-  KxResBuffer& plainBuffer = fresh;
+            sixteen);
   EXPECT_EQ(Trace([&] { plainBuffer.EditInDialog(nullptr), plainBuffer.Set(41, 1.0, 1, 1); }),
             "EditInDialog AddResBuffer ");
   KxBaseClass().API(previous);

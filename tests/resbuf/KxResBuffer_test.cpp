@@ -12,6 +12,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "kx/kx.h"
@@ -67,20 +68,16 @@ int Put(KxResBuffer& rb, const Rec& r, bool set, bool asObject, int occurrence, 
   Streng s;
   s = r.text.c_str();
   const long name[2] = {r.v.rlname[0], r.v.rlname[1]};
+  // clang-format off
   switch (r.code) {
-    case 40:
-      return asObject ? call(&d) : call(r.v.rreal);
-    case 70:
-      return asObject ? call(&i) : call(static_cast<int>(r.v.rint));
-    case 90:
-      return call(&l);
-    case 10:
-      return set || asObject ? call(&p) : rb.Add(r.code, r.v.rpoint);
-    case -1:
-      return call(name);
-    default:
-      return asObject ? call(&s) : call(r.text.c_str());
+    case 40: return asObject ? call(&d) : call(r.v.rreal);
+    case 70: return asObject ? call(&i) : call(static_cast<int>(r.v.rint));
+    case 90: return call(&l);
+    case 10: return set || asObject ? call(&p) : rb.Add(r.code, r.v.rpoint);
+    case -1: return call(name);
+    default: return asObject ? call(&s) : call(r.text.c_str());
   }
+  // clang-format on
 }
 
 // Set writes the value's own bytes; the rest of the record stays as it was.
@@ -206,6 +203,10 @@ TEST(KxResBuffer, RandomEditsMatchAPlainModel) {
   }
 }
 
+// A copy would release the same records twice: buffers are moved (Add) or copied record by record.
+static_assert(!std::is_copy_constructible_v<KxResBuffer> &&
+              !std::is_copy_assignable_v<KxResBuffer>);
+
 TEST(KxResBuffer, BorrowedRecordsStayWithTheirOwner) {
   KxResBuffer owner;
   owner.Add(1, "a"), owner.Add(40, 1.0), owner.Add(300, "b");
@@ -315,6 +316,7 @@ TEST(KxResBuffer, ResultsAndCodesOnBadInput) {
     long result;
     int code;
   } cases[] = {
+      // clang-format off
       {"Add null chain", [&] { return rb.Add(static_cast<resbuf*>(nullptr)); }, 0, 0},
       {"Add null buffer", [&] { return rb.Add(static_cast<KxResBuffer*>(nullptr), 1); }, 0, 0},
       {"Add itself", [&] { return rb.Add(&rb, 1); }, 0, -1},
@@ -327,8 +329,7 @@ TEST(KxResBuffer, ResultsAndCodesOnBadInput) {
       {"Get occurrence 0", [&] { return rb.Get(40, &d, 0); }, 0, 0},
       {"Get no record", [&] { return rb.Get(41, &d, 1); }, 0, 0},
       {"Get null destination", [&] { return rb.Get(40, static_cast<long*>(nullptr), 1); }, 0, 0},
-      {"Get beyond the end",
-       [&] { return long{rb.Get(6) == nullptr && rb.GetKode(40, 0, nullptr) == nullptr}; }, 1, 0},
+      {"Get beyond the end", [&] { return long{rb.Get(6) == nullptr && rb.GetKode(40, 0, nullptr) == nullptr}; }, 1, 0},
       {"Set real into text", [&] { return rb.Set(1, 2.5, 1, 1); }, 0, -6},
       {"Set null text", [&] { return rb.Set(1, static_cast<const char*>(nullptr), 1, 1); }, 0, 0},
       {"Set missing", [&] { return rb.Set(41, 2.5, 1, 0); }, 0, 0},
@@ -337,8 +338,7 @@ TEST(KxResBuffer, ResultsAndCodesOnBadInput) {
       {"Insert bad type", [&] { return rb.InsertElement(7, &d, 42, 0) * 10 + rb.Lengde(); }, 6, 0},
       {"Delete occurrence 0", [&] { return rb.Delete(40, 0); }, 0, -2},
       {"Delete missing", [&] { return rb.Delete(41, 1); }, 0, -1},
-      {"DeleteElement 0 and beyond",
-       [&] { return rb.DeleteElement(0) + rb.DeleteElement(99) + rb.Lengde(); }, 8, 0},
+      {"DeleteElement 0 and beyond", [&] { return rb.DeleteElement(0) + rb.DeleteElement(99) + rb.Lengde(); }, 8, 0},
       {"Copy null", [&] { return rb.AddCopyOf(static_cast<resbuf*>(nullptr)); }, 0, -1},
       {"Copy empty", [&] { return rb.AddCopyOf(&empty); }, 0, -1},
       {"Copy no value", [&] { return rb.AddCopyOf(rtt) * 10 + rb.Lengde(); }, 6, -2},
@@ -357,17 +357,14 @@ TEST(KxResBuffer, ResultsAndCodesOnBadInput) {
       {"Size no value", [&] { return rb.SizeInBytes(rtt, &n, 0, 1); }, 0, -4},
       {"Size marker", [&] { return rb.SizeInBytes(marker, &n, 0, 1); }, 0, -3},
       {"Size overflow", [&] { return rb.SizeInBytes(nullptr, &n, 0x7fffffff, 1); }, 0, -7},
-      {"Show null",
-       [&] {
-         return rb.GetRbAsString(static_cast<resbuf*>(nullptr), out) + rb.GetRbAsString(99, out);
-       },
-       0, 0},
+      {"Show null", [&] { return rb.GetRbAsString(static_cast<resbuf*>(nullptr), out) + rb.GetRbAsString(99, out); }, 0, 0},
       {"Exist null text", [&] { return rb.Exist(1, static_cast<Streng*>(nullptr), 0); }, 0, -1},
       {"Exist not text", [&] { return rb.Exist(5001, &s, 0); }, 0, -2},
       {"Exist missing", [&] { return rb.Exist(41) + rb.Exist(1001, &s, 0); }, 0, 0},
       {"Exist to the end", [&] { return texts.Exist(1, &s, 0); }, 0, 3},  // Lik's code
       {"AutoSlett 5", [&] { return rb.AutoSlett(5); }, 1, 0},
       {"SlettListen empty", [&] { return empty.SlettListen(); }, 0, 0},
+      // clang-format on
   };
   for (const auto& c : cases) {
     rb.ErrorKode(0);
