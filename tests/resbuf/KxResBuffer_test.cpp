@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <type_traits>
 #include <vector>
