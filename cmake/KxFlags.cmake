@@ -27,3 +27,13 @@ if(KX_SANITIZE)
   target_compile_options(kx_cxx_flags INTERFACE ${_kx_san})
   target_link_options(kx_cxx_flags INTERFACE ${_kx_san})
 endif()
+
+# Fuzzing: libFuzzer's coverage instrumentation in everything the fuzz targets run, the library
+# included (the targets themselves link the fuzzer's main, fuzz/CMakeLists.txt).
+if(KX_BUILD_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "KX_BUILD_FUZZ needs clang (libFuzzer); use the fuzz preset")
+  endif()
+  target_compile_options(kx_cxx_flags INTERFACE -fsanitize=fuzzer-no-link)
+  target_link_options(kx_cxx_flags INTERFACE -fsanitize=fuzzer-no-link)
+endif()

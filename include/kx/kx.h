@@ -37,6 +37,7 @@
 #include "kx/platform/MessageBox.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "kx/profile/QP_Linjeidentitet.h"
+#include "kx/resbuf/KxResBuffer.h"
 #include "kx/resbuf/resbuf.h"
 #include "kx/text/HexTall.h"
 #include "kx/text/KxConfigString.h"

@@ -176,6 +176,13 @@ struct HostReals : AdsRealListe {
   int LeggTilReal(double v) override { KX_SEEN(AdsRealListe, LeggTilReal, v); }
 };
 
+struct HostResBuffer : KxResBuffer {
+  int EditInDialog(char* s) override { KX_SEEN(KxResBuffer, EditInDialog, s); }
+
+ protected:
+  int AddResBuffer(resbuf* chain) override { KX_SEEN(KxResBuffer, AddResBuffer, chain); }
+};
+
 // What a call through the library's own code (or a base reference, for members no library code
 // calls) ran of the redefinitions.
 template <typename F>
@@ -289,6 +296,25 @@ TEST(HostOverrides, TheLibrarysCallersReachEveryRedefinition) {
   EXPECT_EQ(Trace([&] { ints.Sorter(1), doubles.Sorter(0); }), "SorterObj(int) SorterObj(double) ");
   EXPECT_EQ(Trace([&] { reals.LeggTilReal(1), reals.LeggTilReal(2), reals.Sorter(0); }),
             "LeggTilReal LeggTilReal SorterObj(real) ");
+  // Every way of adding a record or a chain to a result buffer goes through AddResBuffer.
+  HostResBuffer rb, fresh;
+  KxResBuffer& plainBuffer = fresh;
+  auto* moved = new KxResBuffer;
+  const long entity[2] = {1, 2};
+  DT_Longint longValue(5);
+  Streng s("s");
+  std::string sixteen;
+  for (int n = 0; n < 16; ++n) sixteen += "AddResBuffer ";
+  EXPECT_EQ(Trace([&] {
+              moved->Add(40, 1.0);
+              rb.Add(WINKMR00_newrb(40)), rb.Add(moved, 1), rb.Add(RTT), rb.Add(40, 1.0);
+              rb.Add(40, &other), rb.Add(10, xyz), rb.Add(10, &plain), rb.Add(70, 1), rb.Add(70, &i);
+              rb.Add(1, "t"), rb.Add(1, &s), rb.Add(-1, entity), rb.Add(90, &longValue);
+              rb.InsertElement(RTREAL, &other, 40, 0), rb.AddCopyOf(rb.Get(1));
+            }),
+            sixteen);
+  EXPECT_EQ(Trace([&] { plainBuffer.EditInDialog(nullptr), plainBuffer.Set(41, 1.0, 1, 1); }),
+            "EditInDialog AddResBuffer ");
   KxBaseClass().API(previous);
 }
 
@@ -332,18 +358,20 @@ TEST(ClassIdentity, EveryClassAnswersItsOwnName) {
   DT_DoubleListe dl;
   AdsRealListe rl;
   KxArc arc(nullptr, nullptr, nullptr);
+  KxResBuffer rb;
   std::string names;
   for (const HovedObjekt* o : std::initializer_list<const HovedObjekt*>{
            &h, &dt, &s, &si, &id, &t, &dd, &d, &di, &v, &ht, &i, &l, &f, &n, &nl, &pl, &qp, &p, &c,
-           &line, &fn, &fil, &tf, &sl, &hex, &config, &language, &il, &dl, &rl, &arc}) {
+           &line, &fn, &fil, &tf, &sl, &hex, &config, &language, &il, &dl, &rl, &arc, &rb}) {
     names += std::string(o->KlasseNavn()) + std::to_string(o->KlasseType()) + " ";
   }
   EXPECT_EQ(names,
             "HovedObjekt0 HovedObjekt0 Streng-1 DT_StringInt-1 QP_Linjeidentitet-1 DT_Tall-1 "
             "DT_Desimaltall-1 DT_Double-1 DT_DoubleInt-1 B_Vinkel-1 DT_Heltall-1 DT_Int-1 "
             "DT_Longint-1 DT_Float-1 DT_Node-1 DT_Nodeliste-1 DT_PointList-1 QP_LinjePaalegg-1 "
-            "DT_Punkt-1 B_Sirkel-1 B_Linje-1 Filnavn-1 Fil-1 TekstFil-1 DT_Nodeliste-1 Streng-1 Streng-1 KxLanguage-1 "
-            "DT_IntListe-1 DT_DoubleListe-1 AdsRealListe-1 KxArc-1 ");
+            "DT_Punkt-1 B_Sirkel-1 B_Linje-1 Filnavn-1 Fil-1 TekstFil-1 DT_Nodeliste-1 Streng-1 "
+            "Streng-1 KxLanguage-1 DT_IntListe-1 DT_DoubleListe-1 AdsRealListe-1 KxArc-1 "
+            "KxResBuffer-1 ");
   EXPECT_EQ(std::string(IO_Enhet().KlasseNavn()) + std::to_string(IO_Enhet().KlasseType()),
             "IO_Enhet1");
 }
