@@ -17,6 +17,7 @@
 #include "kx/foundation/IO_Enhet.h"
 #include "kx/foundation/KxBaseClass.h"
 #include "kx/foundation/KxBasicAPI.h"
+#include "kx/foundation/Version.h"
 #include "kx/geometry/B_Linje.h"
 #include "kx/geometry/B_Sirkel.h"
 #include "kx/geometry/B_Vinkel.h"

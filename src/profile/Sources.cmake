@@ -16,7 +16,8 @@ set_target_properties(kx_profile_internals PROPERTIES
   VISIBILITY_INLINES_HIDDEN ON)
 target_include_directories(kx_profile_internals PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
+  $<BUILD_INTERFACE:${PROJECT_BINARY_DIR}/generated>)
 target_compile_definitions(kx_profile_internals PRIVATE KX_BUILDING_LIBRARY)
 target_link_libraries(kx_profile_internals PRIVATE kx_cxx_flags kx_dev_flags)
 target_sources(kx PRIVATE $<TARGET_OBJECTS:kx_profile_internals>)

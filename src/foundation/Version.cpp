@@ -1,0 +1,7 @@
+#include "kx/foundation/Version.h"
+
+namespace kx {
+
+const char* LibraryVersion() { return KX_VERSION_STRING; }
+
+}  // namespace kx
