@@ -5,6 +5,11 @@
 add_library(kx_cxx_flags INTERFACE)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(kx_cxx_flags INTERFACE -ffp-contract=off)
+  # 32-bit x86 computes in the x87 unit's 80-bit registers unless told otherwise, so a result
+  # would depend on when the compiler spills it: use SSE2 doubles, as every 64-bit build does.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "x86|i.86|amd64|AMD64")
+    target_compile_options(kx_cxx_flags INTERFACE -msse2 -mfpmath=sse)
+  endif()
 elseif(MSVC)
   target_compile_options(kx_cxx_flags INTERFACE /fp:precise)
 endif()
