@@ -111,7 +111,7 @@ int Fil::GetPos(std::int64_t* pos) {
   return pos != nullptr && kx::platform::Tell(Peker(), *pos) ? 1 : 0;
 }
 
-int Fil::SetPos(long* offset, int origin) {
+int Fil::SetPos(const long* offset, int origin) {
   return offset != nullptr && kx::platform::Seek(Peker(), *offset, origin) ? 1 : 0;
 }
 

@@ -16,6 +16,7 @@ using Chunk = char[kChunk + 1];
 // or on an error. ended tells whether a line feed ended it. A piece of the full 510 characters
 // that the line feed follows directly takes the line feed too, so a line of 510 characters is one
 // line, not one and an empty one.
+// cppcheck-suppress constParameter ; fgets writes the chunk
 bool ReadChunk(std::FILE* file, Chunk& chunk, bool* ended = nullptr) {
   if (file == nullptr || std::fgets(chunk, sizeof chunk, file) == nullptr) return false;
   char* lineFeed = std::strchr(chunk, '\n');

@@ -62,7 +62,7 @@ class KX_API Fil : public HovedObjekt {
   int GetPos(std::int64_t* pos);
   // Moves the stream by *offset bytes from origin (0 start, 1 current, 2 end): 1; 0 for a null
   // offset, a closed file, another origin or a failure.
-  int SetPos(long* offset, int origin);
+  int SetPos(const long* offset, int origin);
 
   // Name ---------------------------------------------------------------------------------------
 
