@@ -196,11 +196,8 @@ void RunModel(unsigned seed, int steps) {
 }
 
 TEST(DT_Nodeliste, MatchesTheReferenceModel) {
-  kx::test::HostCapture host;
-  HovedObjekt counters;
-  counters.NullstillObjektTellere();
+  // No node outlives its list: the test programs' main checks the object counters after each test.
   for (unsigned seed : {1u, 2u, 3u, 4u, 20240611u}) RunModel(seed, 5000);
-  EXPECT_EQ(counters.VisMsgHvisObjektTellereUlike(nullptr), 1);  // no node outlived its list
 }
 
 TEST(DT_Nodeliste, VirtualCallsAndCornerCases) {
