@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "support/HostCapture.h"
+#include "support/Table.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -47,11 +47,7 @@ TEST(Fil, AsksTheHostsFileDialogForNames) {
   EXPECT_EQ(name.LesNavn("Velg", 1, "txt;dat"), 1);
   EXPECT_STREQ(name.Get(), "/HOME/KARI/DATA/PROFIL.PRF");  // upper-cased
   EXPECT_EQ(name.LesNavn(nullptr, 32, nullptr), 0);
-  EXPECT_EQ(host.fileDialogRequests,
-            (kx::test::Texts{"0|Lagre|TXT|C:\\DATA\\PROFIL|Tekst|*.txt",
-                             "1||txt|/tmp/Ny|All files (*.*)|*.*",
-                             "0|Velg|txt|C:\\data\\profil|*.txt;*.dat|*.txt;*.dat",
-                             "1||PRF|/HOME/KARI/DATA/PROFIL|All files (*.*)|*.*"}));
+  EXPECT_EQ(host.fileDialogRequests, kx::test::Words("files/messages.cases", "dialog"));
 }
 
 TEST(Fil, AFailedCloseIsReported) {
@@ -60,9 +56,7 @@ TEST(Fil, AFailedCloseIsReported) {
   ASSERT_EQ(full.LukkOpp("w"), 1);
   std::fputs("lost", full.Peker());
   EXPECT_EQ(full.LukkIgjen(), 1);
-  EXPECT_EQ(host.Lines(), std::vector<std::string>{"ErrorBox[Message|1048577] Fil::LukkIgjen\n"
-                                                   "The file /DEV/FULL could not be written "
-                                                   "completely."});
+  EXPECT_EQ(host.Lines(), kx::test::Words("files/messages.cases", "close"));
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "kx/containers/DT_Nodeliste.h"
 #include "kx/geometry/DT_Punkt.h"
 #include "support/HostCapture.h"
+#include "support/Table.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -47,9 +47,7 @@ TEST(TekstFil, WritesListsAndTheLineBuffer) {
   }
   EXPECT_EQ(dir.Read("OUT.TXT"), "x\ny\ntail\n");
   EXPECT_FALSE(dir.Exists("NONE.TXT"));
-  EXPECT_EQ(host.Lines(), std::vector<std::string>{"ErrorBox[Message|1048577] TekstFil::~TekstFil\n"
-                                                   "The file /DEV/FULL could not be written "
-                                                   "completely."});
+  EXPECT_EQ(host.Lines(), kx::test::Words("files/messages.cases", "buffer"));
 }
 
 }  // namespace
