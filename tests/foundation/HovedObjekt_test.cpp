@@ -21,11 +21,9 @@ namespace {
 TEST(HovedObjekt, ClassIdentityAndTheSharedLastErrorCode) {
   HovedObjekt main;
   DataType value;
-  for (HovedObjekt* o : {&main, static_cast<HovedObjekt*>(&value)}) {
-    EXPECT_EQ(std::to_string(o->KlasseType()) + o->KlasseNavn() + std::to_string(o->ClassType()) +
-                  o->ClassName(),
-              "0HovedObjekt100KxBaseClass");
-  }
+  // The root family's class type and name (each class's own name is checked with the host
+  // overrides).
+  EXPECT_EQ(std::to_string(value.ClassType()) + value.ClassName(), "100KxBaseClass");
   // One last error code behind all three routes; reading does not change it.
   KxBaseClass b;
   EXPECT_EQ((std::vector<int>{main.ErrorKode(-3), main.ErrorKode(-9999), b.ErrCode(-9999),

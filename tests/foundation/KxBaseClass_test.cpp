@@ -75,28 +75,4 @@ TEST(KxBaseClass, MessagesAreFormattedAndRoutedToTheHostInterface) {
   EXPECT_EQ(host.Count(), 5u);
 }
 
-// The title-only form reaches a derived class's flags form, with the text already formatted.
-TEST(KxBaseClass, TitleOnlyMessageBoxGoesThroughTheVirtualFlagsForm) {
-  struct Derived : KxBaseClass {
-    using KxBaseClass::MsgBox;
-    int MsgBox(long flags, char* title, char*, ...) override {
-      seen = std::string(title) + "|" + std::to_string(flags);
-      return 42;
-    }
-    std::string seen;
-  } object;
-  HostCapture host;
-  EXPECT_EQ(object.MsgBox("T", "%d items", 3), 42);
-  EXPECT_EQ(object.seen + std::to_string(host.Count()), "T|10");
-}
-
-// With the built-in host interface every message ends in the platform message box.
-TEST(KxBaseClass, BuiltInHostInterfaceShowsEveryMessageInTheBox) {
-  HostCapture box(HostCapture::Install::BoxOnly);
-  DOVERO01_SetSystemLong(0, 0);
-  KxBaseClass object;
-  EXPECT_EQ(object.Printf("p") + object.MsgBox("T", "m") * 10 + object.ErrBox("T", "e"), 10);
-  EXPECT_EQ(box.Lines(), Words("foundation/messages.cases", "built-in"));
-}
-
 }  // namespace
