@@ -1,23 +1,22 @@
-// Runs the file scenarios of tests/data/files/*.script: each case in a fresh temporary directory,
-// setup steps, and calls on a TekstFil (a Fil) with the results they must give.
+// Runs the file scenarios of tests/data/files/*.script, tables as support/Table.h reads them: each
+// case in a fresh temporary directory, setup steps, and calls on a TekstFil (a Fil) with the
+// results they must give.
 //
-//   case|title             a new case: a fresh directory, the file under test dropped, TZ=UTC
-//   write|path|content     creates a file. Content, names and expected texts may hold {r} (CR),
-//                          {n} (LF), {xNN} (the byte NN) and {N*c} (c N times; {1* } shows a
-//                          trailing space)
-//   mkdir|path   remove|path   mode|path|octal   time|path|seconds (the last write time)
-//   fail|call              the platform's call fails (EIO) until "fail|" or the next case
-//   open|name              the file under test becomes TekstFil(name)
-//   name|text              its Filnavn becomes text, unchanged (FilNavn)
-//   permissions|           the rest of the case runs only where permission bits stop this
-//                          process (not for the system administrator)
-//   file|path|content      the content of a file ("-": it does not exist)
-//   perms|path|octal       its permission bits
-//   list|a,b               the sorted listing of the directory
-//   resolve|name|path      the name as the platform finds it
-//   <member>|args...|expected   a call on the file under test (see CallMember); expected is its
-//                          result, "0 <code>" for the members that set a code, or the text it
-//                          returns ("(null)" or "(end)" for none).
+//   case TITLE              a new case: a fresh directory, the file under test dropped, TZ=UTC
+//   write PATH CONTENT      creates a file
+//   mkdir PATH   remove PATH   mode PATH OCTAL   time PATH SECONDS (the last write time)
+//   fail CALL               the platform's call fails (EIO) until "fail" alone or the next case
+//   open NAME               the file under test becomes TekstFil(NAME)
+//   name TEXT               its Filnavn becomes TEXT, unchanged (FilNavn)
+//   permissions             the rest of the case runs only where permission bits stop this
+//                           process (not for the system administrator)
+//   file PATH | CONTENT     the content of a file ("-": it does not exist)
+//   perms PATH | OCTAL      its permission bits
+//   list | NAMES            the sorted listing of the directory
+//   resolve NAME | PATH     the name as the platform finds it
+//   MEMBER ARGS | RESULT    a call on the file under test (see Call): its result, "0 CODE" for the
+//                           members that set a code, or the text it returns ("(null)" or "(end)"
+//                           for none); the words of RESULT are joined by single blanks.
 
 #include <gtest/gtest.h>
 
@@ -37,12 +36,14 @@
 #include "kx/containers/DT_Nodeliste.h"
 #include "kx/files/TekstFil.h"
 #include "kx/platform/Files.h"
+#include "support/Table.h"
 #include "support/TempDir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
+using kx::test::Row;
+using Texts = std::vector<std::string>;
 
 // Sets the last write time of file to seconds since 1970, exactly (the shift from the file
 // clock is measured through the platform's time stamps).
@@ -63,55 +64,40 @@ bool PermissionsApply() {
 }
 
 // Makes every call named call of the platform fail with EIO while it lives.
-class FailingCall {
- public:
+struct FailingCall {
   explicit FailingCall(const std::string& call)
-      : previous_(kx::platform::SetSystemCallHook(
+      : previous(kx::platform::SetSystemCallHook(
             [call](const char* name) { return name == call ? EIO : 0; })) {}
-  ~FailingCall() { kx::platform::SetSystemCallHook(previous_); }
-
- private:
-  kx::platform::SystemCallHook previous_;
+  ~FailingCall() { kx::platform::SetSystemCallHook(previous); }
+  kx::platform::SystemCallHook previous;
 };
 
-std::string Expand(const std::string& s) {
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const std::size_t close = s[i] == '{' ? s.find('}', i) : std::string::npos;
-    if (close == std::string::npos) {
-      out += s[i];
-      continue;
-    }
-    const std::string code = s.substr(i + 1, close - i - 1);
-    const std::size_t star = code.find('*');
-    if (code == "r" || code == "n") {
-      out += code == "r" ? '\r' : '\n';
-    } else if (code[0] == 'x') {
-      out += static_cast<char>(std::stoi(code.substr(1), nullptr, 16));
-    } else {
-      out.append(std::stoul(code.substr(0, star)), code.at(star + 1));
-    }
-    i = close;
-  }
-  return out;
+std::string Joined(const Texts& parts, const char* separator) {
+  std::string text;
+  for (const auto& part : parts) text += (&part == parts.data() ? "" : separator) + part;
+  return text;
 }
 
-// The parts separated by ';', each copied in the order given (a later call may overwrite the
-// buffer an earlier one returned).
-std::string Joined(std::initializer_list<std::string> parts) {
-  std::string text;
-  for (const auto& part : parts) text += (&part == parts.begin() ? "" : ";") + part;
-  return text;
+// The names under the current directory, sorted.
+Texts Listing() {
+  Texts names;
+  for (const auto& e : fs::recursive_directory_iterator(".")) {
+    names.push_back(fs::relative(e.path(), ".").generic_string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string Coded(HovedObjekt& o, int result) {
   return result != 0 ? std::to_string(result) : "0 " + std::to_string(o.ErrorKode(-9999));
 }
 
-// A call on the file under test, its result as text.
-std::string CallMember(TekstFil& f, const std::string& op, const Args& a) {
-  const auto n = [&](std::size_t i) { return std::stoi(a.at(i)); };
-  const auto line = [&](std::size_t i) { return static_cast<unsigned short>(n(i)); };
+// A call on the file under test, its result as text. Parts of a name are joined by ';', each
+// copied in the order given (a later call may overwrite the buffer an earlier one returned).
+std::string Call(TekstFil& f, const Row& r) {
+  const std::string& op = r.kind;
+  const auto arg = [&r](std::size_t i) { return r.S(0, i).c_str(); };
+  const auto line = [&r](std::size_t i) { return static_cast<unsigned short>(r.I(0, i)); };
   const auto str = [](auto result) { return std::to_string(result); };
   Streng text;
   if (op == "Finnes") return str(f.Finnes(0));
@@ -119,14 +105,14 @@ std::string CallMember(TekstFil& f, const std::string& op, const Args& a) {
   if (op == "Slett") return str(f.Slett());
   if (op == "LukkIgjen") return str(f.LukkIgjen());
   if (op == "SetTempNavn") return str(f.SetTempNavn());
-  if (op == "LukkOpp") return str(f.LukkOpp(a.at(0).c_str()));
-  if (op == "SetNavn") return str(f.SetNavn(a.at(0).c_str()));
-  if (op == "KopierTil") return str(f.KopierTil(a.at(0).c_str()));
-  if (op == "LeggTilLinje") return str(f.LeggTilLinje(Expand(a.at(0)).c_str()));
+  if (op == "LukkOpp") return str(f.LukkOpp(arg(0)));
+  if (op == "SetNavn") return str(f.SetNavn(arg(0)));
+  if (op == "KopierTil") return str(f.KopierTil(arg(0)));
+  if (op == "LeggTilLinje") return str(f.LeggTilLinje(arg(0)));
   if (op == "SlettLinje") return str(f.SlettLinje(line(0)));
-  if (op == "NyereEnn") return text = a.at(0).c_str(), Coded(f, f.NyereEnn(&text));
+  if (op == "NyereEnn") return text = arg(0), Coded(f, f.NyereEnn(&text));
   if (op == "GetTime") {
-    const int result = f.GetTime(text, n(0), n(1));
+    const int result = f.GetTime(text, r.I(0, 0), r.I(0, 1));
     return result != 0 ? text.Get() : Coded(f, result);
   }
   if (op == "GetLinje") {
@@ -134,12 +120,12 @@ std::string CallMember(TekstFil& f, const std::string& op, const Args& a) {
     return got ? got->Get() : "(null)";
   }
   if (op == "Les") {
-    const char* format = a.at(1).empty() ? nullptr : a[1].c_str();
-    return f.LesNesteLinje(&text, format, n(0)) != 0 ? text.Get() : "(end)";
+    const char* format = r.Words(0) > 1 ? arg(1) : nullptr;
+    return f.LesNesteLinje(&text, format, r.I(0, 0)) != 0 ? text.Get() : "(end)";
   }
   if (op == "Lines") {
     DT_Nodeliste list;
-    std::string lines = str(f.InitListe(&list, n(0))) + ":";
+    std::string lines = str(f.InitListe(&list, r.I(0, 0))) + ":";
     for (HovedObjekt* o = list.AktiverForste(); o != nullptr; o = list.AktiverNeste()) {
       lines += static_cast<Streng*>(o)->Get() + std::string(",");
     }
@@ -150,123 +136,97 @@ std::string CallMember(TekstFil& f, const std::string& op, const Args& a) {
     return f.GetPos(&pos) != 0 ? str(pos) : "0";
   }
   if (op == "SetPos") {
-    long offset = std::stol(a.at(0));
-    return str(f.SetPos(&offset, n(1)));
+    long offset = r.I(0, 0);
+    return str(f.SetPos(&offset, r.I(0, 1)));
   }
+  if (op == "Fields") {
+    int v[7] = {};
+    const int result = f.GetTime(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], r.I(0, 0));
+    Texts fields;
+    for (int field : v) fields.push_back(str(field));
+    return result != 0 ? Joined(fields, " ") : Coded(f, result);
+  }
+  if (op == "Parts") return Joined({f.NavnExt(), f.Path(), f.Navn(), f.Ext(), f.NavnUtenExt()}, ";");
   Filnavn& name = *f.FilNavn();
-  std::vector<Streng> p(a.size());
-  for (std::size_t i = 0; i < a.size(); ++i) p[i] = a[i].c_str();
+  std::vector<Streng> p(r.Words(0));
+  for (std::size_t i = 0; i < p.size(); ++i) p[i] = arg(i);
   if (op == "Splitt") {
     Streng drive, path, base;
     const int result = name.Splitt(&drive, &path, &base, &text);
     return Joined({str(result), drive.Get(), path.Get(), base.Get(), text.Get(), name.Path()->Get(),
-                   name.NavnExt()->Get(), name.PathNavnUtenExt()->Get(), name.Get()});
+                   name.NavnExt()->Get(), name.PathNavnUtenExt()->Get(), name.Get()},
+                  ";");
   }
-  if (op == "SettSammen")
-    return Joined({str(name.SettSammen(&p[0], &p[1], &p[2], &p[3])), name.Get()});
+  if (op == "SettSammen") {
+    return Joined({str(name.SettSammen(&p[0], &p[1], &p[2], &p[3])), name.Get()}, ";");
+  }
   using Setter = Streng* (Filnavn::*)(Streng*);
   for (const auto& [member, setter] : {std::pair<const char*, Setter>{"Drive", &Filnavn::Drive},
                                        {"Path", &Filnavn::Path},
                                        {"Navn", &Filnavn::Navn},
                                        {"Ext", &Filnavn::Ext},
                                        {"NavnExt", &Filnavn::NavnExt}}) {
-    if (op == member) return Joined({(name.*setter)(&p.at(0))->Get(), name.Get()});
+    if (op == member) return Joined({(name.*setter)(&p.at(0))->Get(), name.Get()}, ";");
   }
-  if (op == "Fields") {
-    int v[7] = {};
-    const int result = f.GetTime(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], n(0));
-    if (result == 0) return Coded(f, result);
-    std::string fields;
-    for (int field : v) fields += str(field) + " ";
-    return fields;
-  }
-  if (op == "Parts") return Joined({f.NavnExt(), f.Path(), f.Navn(), f.Ext(), f.NavnUtenExt()});
   ADD_FAILURE() << "unknown command " << op;
   return "";
 }
 
-void RunScript(const std::string& path) {
-  // One command a line, fields separated by '|'; blank lines and '#' comments skipped.
-  struct Row {
-    int line;
-    std::vector<std::string> fields;
-  };
-  std::vector<Row> rows;
-  std::ifstream in(path);
-  std::string text;
-  for (int line = 1; std::getline(in, text); ++line) {
-    if (text.empty() || text[0] == '#') continue;
-    rows.push_back({line, {}});
-    for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 1) {
-      bar = text.find('|', start);
-      rows.back().fields.push_back(text.substr(start, bar - start));
-    }
-  }
-  ASSERT_FALSE(rows.empty()) << path;
+void RunScript(const std::string& file) {
   std::optional<kx::test::ScopedTempDir> dir;
   std::optional<FailingCall> failing;
+  std::unique_ptr<TekstFil> tested;
   bool skipping = false;
-  std::unique_ptr<TekstFil> file;
   std::string title;
-  for (const auto& row : rows) {
-    const std::string& op = row.fields[0];
-    const auto field = [&](std::size_t i) { return i < row.fields.size() ? row.fields[i] : ""; };
-    const std::string where = path.substr(path.rfind('/') + 1) + ":" + std::to_string(row.line);
-    SCOPED_TRACE(where + " (" + title + ")");
+  for (const Row& r : kx::test::Table(file)) {
+    const std::string& op = r.kind;
+    const auto arg = [&r](std::size_t i) { return r.S(0, i); };
+    const Texts want = r.cells.size() > 1 ? r.cells[1] : Texts{};
+    SCOPED_TRACE(r.where + " (" + title + ")");
     if (skipping && op != "case") continue;
     if (op == "case") {
       skipping = false;
-      failing.reset(), file.reset(), dir.reset();
+      failing.reset(), tested.reset(), dir.reset();
       dir.emplace();
       setenv("TZ", "UTC", 1);
-      title = field(1);
+      title = Joined(r.cells[0], " ");
     } else if (op == "write") {
-      dir->Write(Expand(field(1)), Expand(field(2)));
+      dir->Write(arg(0), arg(1));
     } else if (op == "mkdir") {
-      fs::create_directories(field(1));
+      fs::create_directories(arg(0));
     } else if (op == "remove") {
-      fs::remove(field(1));
+      fs::remove(arg(0));
     } else if (op == "mode") {
-      fs::permissions(field(1), static_cast<fs::perms>(std::stoi(field(2), nullptr, 8)));
+      fs::permissions(arg(0), static_cast<fs::perms>(std::stoi(arg(1), nullptr, 8)));
     } else if (op == "time") {
-      SetWriteTime(field(1), static_cast<std::uint32_t>(std::stoul(field(2))));
+      SetWriteTime(arg(0), static_cast<std::uint32_t>(r.D(0, 1)));
     } else if (op == "fail") {
       failing.reset();
-      if (!field(1).empty()) failing.emplace(field(1));
+      if (r.Words(0) > 0) failing.emplace(arg(0));
     } else if (op == "permissions") {
       skipping = !PermissionsApply();
-      if (skipping)
-        std::printf("%s: skipped, permission bits do not stop this process\n", where.c_str());
+      if (skipping) std::printf("%s: skipped, permission bits do not stop this process\n", r.where.c_str());
     } else if (op == "open") {
-      file = std::make_unique<TekstFil>(Expand(field(1)).c_str());
+      tested = std::make_unique<TekstFil>(arg(0).c_str());
     } else if (op == "name") {
-      if (!file) file = std::make_unique<TekstFil>("");
-      file->FilNavn(Expand(field(1)).c_str());
+      if (!tested) tested = std::make_unique<TekstFil>("");
+      tested->FilNavn(arg(0).c_str());
     } else if (op == "file") {
-      EXPECT_EQ(dir->Exists(field(1)) ? dir->Read(field(1)) : "-", Expand(field(2)));
+      EXPECT_EQ(dir->Exists(arg(0)) ? dir->Read(arg(0)) : "-", Joined(want, " "));
     } else if (op == "perms") {
-      EXPECT_EQ(static_cast<int>(fs::status(field(1)).permissions()),
-                std::stoi(field(2), nullptr, 8));
+      EXPECT_EQ(static_cast<int>(fs::status(arg(0)).permissions()), std::stoi(want.at(0), nullptr, 8));
     } else if (op == "list") {
-      std::string names;
-      std::vector<std::string> all;
-      for (const auto& e : fs::recursive_directory_iterator(".")) {
-        all.push_back(fs::relative(e.path(), ".").generic_string());
-      }
-      std::sort(all.begin(), all.end());
-      for (const auto& name : all) names += (names.empty() ? "" : ",") + name;
-      EXPECT_EQ(names, Expand(field(1)));
+      EXPECT_EQ(Listing(), want);
     } else if (op == "resolve") {
-      EXPECT_EQ(kx::platform::ResolvePath(Expand(field(1)).c_str()), Expand(field(2)));
+      EXPECT_EQ(kx::platform::ResolvePath(arg(0).c_str()), Joined(want, " "));
     } else {
-      ASSERT_TRUE(file) << "no open| before " << op;
-      const Args args(row.fields.begin() + 1, row.fields.end() - 1);
-      EXPECT_EQ(CallMember(*file, op, args), Expand(row.fields.back())) << op;
+      ASSERT_TRUE(tested) << "no open before " << op;
+      EXPECT_EQ(Call(*tested, r), Joined(want, " ")) << op;
     }
   }
 }
 
-TEST(FileScripts, Filnavn) { RunScript(KX_TEST_DATA_DIR "/files/filnavn.script"); }
-TEST(FileScripts, FilAndTekstFil) { RunScript(KX_TEST_DATA_DIR "/files/fil.script"); }
+TEST(FileScripts, Filnavn) { RunScript("files/filnavn.script"); }
+TEST(FileScripts, FilAndTekstFil) { RunScript("files/fil.script"); }
 
 }  // namespace

@@ -1,31 +1,90 @@
-// The built-in host interface: message boxes, the debug trace file, the file dialog.
+// The host interfaces: the plain one (console output and input, the program texts, what it does
+// not offer) and the built-in one (message boxes, the debug trace file, the file dialog). The
+// expected messages are in data/foundation/messages.cases.
 
 #include "kx/foundation/IO_Enhet.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "kx/foundation/FlatExports.h"
 #include "kx/foundation/HovedObjekt.h"
-#include "kx/platform/FileDialog.h"
 #include "support/FreshProcess.h"
 #include "support/HostCapture.h"
+#include "support/Table.h"
 #include "support/TempDir.h"
 
 using namespace kx::test;
 
 namespace {
 
-TEST(IO_Enhet, IdentityFlagsDebugModeAndNumberedTexts) {
+constexpr const char* kMessages = "foundation/messages.cases";
+
+// Printf writes to standard output unchanged; the boxes print their text; what the plain interface
+// does not offer is refused, outputs untouched.
+TEST(KxBasicAPI, PrintsAndRefusesTheRest) {
+  struct PrintRecorder : KxBasicAPI {
+    using KxBasicAPI::API_Printf;
+    int API_Printf(char* text) override { return printed.emplace_back(text), 0; }
+    Texts printed;
+  } api;
+  KxBasicAPI plain;
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(plain.API_Printf("50% done\n") * 1000 + plain.API_Printf(nullptr), 8900);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "50% done\n");
+  EXPECT_EQ(api.API_MessageBox("m", "title", 1) * 10 + api.API_ErrorBox("e", "title", 0x100001), 10);
+  double point[3] = {1, 2, 3};
+  char result[512] = "unchanged", buffer[8] = "keep";
+  EXPECT_EQ(api.API_PickPoint(point, "Pick", nullptr, 0) + api.API_TranslatePoint(point, 0, 1) +
+                api.API_FileDialog(1, result, "t", "txt", "a.txt", 0, nullptr, nullptr),
+            0);
+  EXPECT_EQ(api.printed, (Texts{"m", "e", "The function is not available in current API."}));
+  EXPECT_TRUE(point[0] == 1 && point[2] == 3 && result == std::string("unchanged"));
+  EXPECT_TRUE(api.API_GetText(17, buffer) == buffer && api.API_GetText(17, nullptr) == nullptr);
+}
+
+TEST(KxBasicAPI, ProgramTextsAreOwnedCopies) {
+  KxBasicAPI api;
+  EXPECT_EQ(api.API_ProgramName(), nullptr);
+  std::string name = "Vegprofil";
+  api.API_ProgramName(name.c_str());
+  name = "changed";
+  EXPECT_STREQ(api.API_ProgramName(), "Vegprofil");
+  EXPECT_STREQ(api.API_ProgramName("Ny"), "Ny");  // replaced; the old copy is released
+  api.API_ProgramVersion("1.2");
+  KxBasicAPI copy(api), assigned;
+  assigned = api;
+  api.API_ProgramVersion("2.0");
+  for (KxBasicAPI* other : {&copy, &assigned}) {
+    EXPECT_EQ(std::string(other->API_ProgramName()) + other->API_ProgramVersion() +
+                  std::to_string(other->API_ProgramFileTime() == nullptr),
+              "Ny1.21");
+  }
+}
+
+// Lines from standard input: the line end is dropped (LF or CR LF), a line longer than the
+// 512-byte buffer is cut and its rest skipped, and the end of input answers 0.
+TEST(KxBasicAPI, GetStrReadsOneBoundedLineAtATime) {
+  ScopedTempDir dir;
+  dir.Write("input.txt", "first\nwindows\r\n" + std::string(600, 'y') + "\nlast");
+  ASSERT_NE(std::freopen((dir.Path() / "input.txt").c_str(), "r", stdin), nullptr);
+  KxBasicAPI api;
+  char buffer[512];
+  Texts lines;
+  EXPECT_EQ(api.API_GetStr(nullptr), 0);
+  while (api.API_GetStr(buffer) == 1) lines.emplace_back(buffer);
+  EXPECT_EQ(lines, (Texts{"first", "windows", std::string(511, 'y'), "last"}));
+}
+
+TEST(IO_Enhet, FlagsDebugModeAndNumberedTexts) {
   IO_Enhet io;
   char buffer[16] = "own text";
-  EXPECT_EQ(std::to_string(io.KlasseType()) + io.KlasseNavn() + io.GetTekstNr(17, nullptr), "1IO_Enhet");
-  EXPECT_EQ((std::vector<long>{io.DebugMode(8), static_cast<long>(io.API_Flags(8)),
-                               static_cast<long>(io.API_Flags()), HovedObjekt().DebugMode()}),
-            (std::vector<long>{8, 512, 8, 0}));  // the previous flags; its own debug mode
+  EXPECT_STREQ(io.GetTekstNr(17, nullptr), "");
+  EXPECT_EQ((std::vector<long>{io.DebugMode(8), static_cast<long>(io.API_Flags(8)), HovedObjekt().DebugMode()}),
+            (std::vector<long>{8, 512, 0}));  // the previous flags; its own debug mode
   EXPECT_TRUE(io.API_GetText(17, buffer) == buffer && buffer == std::string("own text"));
 }
 
@@ -39,9 +98,23 @@ TEST(IO_Enhet, TextsGoToTheMessageBoxUnderTheApplicationTitle) {
             10);
   io.API_ProgramName("Vegprofil");
   io.SkrivCharStreng("named");
-  EXPECT_EQ(box.Lines(), (Texts{"Box[kxlib|0] hello 100%", "Box[kxlib|0] via printf",
-                                "Box[kxlib|0] via box", "Box[kxlib|0] via error box",
-                                "Box[Vegprofil|0] named"}));
+  EXPECT_EQ(box.Lines(), Words(kMessages, "io-box"));
+}
+
+// Reading numbers is not provided: a message through the message box a host may override, the
+// value untouched.
+TEST(IO_Enhet, ReadingNumbersIsNotProvided) {
+  HostCapture host;
+  IO_Enhet& io = host.Api();
+  int i = 7;
+  long l = 8;
+  float f = 9.5f;
+  double d = 10.25;
+  EXPECT_EQ(io.IO_Enhet::LesTall(&i) + io.IO_Enhet::LesTall(&l) + io.IO_Enhet::LesTall(&f) +
+                io.IO_Enhet::LesTall(&d),
+            4);
+  EXPECT_TRUE(i == 7 && l == 8 && f == 9.5f && d == 10.25);
+  EXPECT_EQ(host.Lines(), Words(kMessages, "io-read"));
 }
 
 bool ProgramNameOfTheBuiltInIsTheApplicationTitle() {
@@ -67,17 +140,14 @@ TEST(IO_Enhet, ProgramNameOfTheBuiltInIsTheApplicationTitle) {
 // the text is shown in every case. A null text is traced by name; an unwritable file changes
 // nothing else.
 TEST(IO_Enhet, DebugTraceFollowsTheDebugMode) {
-  const std::pair<long, std::string> cases[] = {{12, "DEBUG2[abc]DEBUG2[def]"}, {8, "abcdef"},
-                                                {9, "abcdef"}, {4, ""}, {0, ""}, {-8, ""}, {-12, ""}};
-  for (const auto& [mode, file] : cases) {
+  for (const Row& r : Table("foundation/trace.cases", "trace")) {
     ScopedTempDir dir;
     HostCapture box(HostCapture::Install::BoxOnly);
     IO_Enhet io;
-    io.DebugMode(mode);
+    io.DebugMode(r.I(0));
     EXPECT_EQ(io.SkrivDebugStreng("abc") + io.SkrivDebugStreng("def"), 0);
-    EXPECT_EQ(std::filesystem::exists("ORVADEBU.ERR"), !file.empty()) << mode;
-    EXPECT_EQ(dir.Read("ORVADEBU.ERR"), file) << mode;
-    EXPECT_EQ(box.Texts(), (Texts{"abc", "def"})) << mode;
+    EXPECT_EQ(dir.Exists("ORVADEBU.ERR") ? dir.Read("ORVADEBU.ERR") : "-", r.S(1)) << r.where;
+    EXPECT_EQ(box.Texts(), (Texts{"abc", "def"})) << r.where;
   }
   ScopedTempDir dir;
   HostCapture box(HostCapture::Install::BoxOnly);
@@ -92,56 +162,22 @@ TEST(IO_Enhet, DebugTraceFollowsTheDebugMode) {
   EXPECT_EQ(box.Texts().back(), "still shown");
 }
 
-TEST(IO_Enhet, ReadingNumbersIsNotProvided) {
-  struct BoxRecorder : IO_Enhet {
-    using IO_Enhet::API_MessageBox;
-    int API_MessageBox(char* text, char* title, long flags) override {
-      seen.push_back(std::string(title) + "|" + std::to_string(flags) + "|" + text);
-      return IO_Enhet::API_MessageBox(text, title, flags);
-    }
-    Texts seen;
-  } io;
-  HostCapture box(HostCapture::Install::BoxOnly);
-  int i = 7;
-  long l = 8;
-  float f = 9.5f;
-  double d = 10.25;
-  EXPECT_EQ(io.LesTall(&i) + io.LesTall(&l) + io.LesTall(&f) + io.LesTall(&d), 4);
-  EXPECT_TRUE(i == 7 && l == 8 && f == 9.5f && d == 10.25 && box.Count() == 4);
-  EXPECT_EQ(io.seen, (Texts{"Message|0|IO_Enhet::LesTall( int *enInt ) is not created yet !",
-                            "Message|0|IO_Enhet::LesTall( long int *enLongint ) is not created yet !",
-                            "Message|0|IO_Enhet::LesTall( float *enFloat ) is not created yet !",
-                            "Message|0|IO_Enhet::LesTall( double *enDouble ) is not created yet !"}));
-}
-
-// The request as "open|title|defaultExt|initialName|filter entries joined by ';'|options".
+// The filter's '|' become the entries; a cancelled dialog leaves the result as it was, a long path
+// is cut to the 512-byte buffer.
 TEST(IO_Enhet, FileDialogHandsTheRequestToThePlatformAndCopiesThePath) {
-  Texts requests, answers = {"", "/data/veg.prf", "/" + std::string(700, 'p')};  // "": cancel
-  kx::platform::SetFileDialogHandler([&](const kx::platform::FileDialogRequest& r, std::string& path) {
-    const auto text = [](const char* s) { return std::string(s != nullptr ? s : ""); };
-    std::string seen = (r.open ? "open|" : "save|") + text(r.title) + "|" + text(r.defaultExt) +
-                       "|" + text(r.initialName) + "|";
-    for (const char* entry = r.filter; *entry != '\0'; entry += std::strlen(entry) + 1) {
-      seen += std::string(entry == r.filter ? "" : ";") + entry;
-    }
-    requests.push_back(seen + "|" + std::to_string(r.options));
-    path = answers[requests.size() - 1];
-    return !path.empty();
-  });
+  HostCapture host(HostCapture::Install::BoxOnly);
+  host.fileDialogAnswers = {std::nullopt, "/data/veg.prf", "/" + std::string(700, 'p')};
   IO_Enhet io;
   char result[512] = "unchanged";
   EXPECT_EQ(io.API_FileDialog(1, result, "Open profile", "prf", "veg.prf", 0, nullptr, nullptr), 0);
-  EXPECT_STREQ(result, "unchanged");  // cancelled
+  EXPECT_STREQ(result, "unchanged");
   EXPECT_EQ(io.API_FileDialog(0, result, nullptr, nullptr, nullptr, 0,
                               "Profiles (*.prf)|*.prf|NYLP (*.nylp)|*.nylp|", nullptr),
             1);
   EXPECT_STREQ(result, "/data/veg.prf");
   EXPECT_EQ(io.API_FileDialog(1, result, nullptr, nullptr, nullptr, 0, "Text|*.txt", nullptr), 1);
   EXPECT_EQ(std::string(result), "/" + std::string(510, 'p'));
-  EXPECT_EQ(requests, (Texts{"open|Open profile|prf|veg.prf|All files (*.*);*.*|6",
-                             "save||||Profiles (*.prf);*.prf;NYLP (*.nylp);*.nylp|6",
-                             "open||||Text;*.txt|6"}));
-  kx::platform::SetFileDialogHandler(nullptr);
+  EXPECT_EQ(host.fileDialogRequests, Words(kMessages, "io-dialog"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "kx/foundation/IO_Enhet.h"
 #include "support/FreshProcess.h"
 #include "support/HostCapture.h"
+#include "support/Table.h"
 
 using namespace kx::test;
 
@@ -60,10 +61,8 @@ TEST(KxBaseClass, MessagesAreFormattedAndRoutedToTheHostInterface) {
   EXPECT_EQ(object.Printf("a%db", 5), 3);  // what the host returns: the characters written
   EXPECT_EQ(object.MsgBox(7, "T", "x%s", "y") + object.MsgBox("T2", "%s", "50% %d%n"), 2);
   EXPECT_EQ(object.ErrBox("E", "%s", "bad"), 0);
-  const std::string longText(2000, 'x');
-  object.MsgBox("T", "%s%s", longText.c_str(), "tail");
-  EXPECT_EQ(host.Lines(), (Texts{"Printf[|0] a5b", "MessageBox[T|7] xy", "MessageBox[T2|1] 50% %d%n",
-                                 "ErrorBox[E|1048577] bad", "MessageBox[T|1] " + longText.substr(0, 511)}));
+  object.MsgBox("T", "%s%s", std::string(2000, 'x').c_str(), "tail");
+  EXPECT_EQ(host.Lines(), Words("foundation/messages.cases", "routed"));
   const char* const nullFormat = nullptr;
   for (int form = 0; form < 4; ++form) {
     object.ErrCode(0);
@@ -74,30 +73,6 @@ TEST(KxBaseClass, MessagesAreFormattedAndRoutedToTheHostInterface) {
     EXPECT_EQ(result * 10 + object.ErrCode(-9999), -2) << form;
   }
   EXPECT_EQ(host.Count(), 5u);
-}
-
-// The title-only form reaches a derived class's flags form, with the text already formatted.
-TEST(KxBaseClass, TitleOnlyMessageBoxGoesThroughTheVirtualFlagsForm) {
-  struct Derived : KxBaseClass {
-    using KxBaseClass::MsgBox;
-    int MsgBox(long flags, char* title, char*, ...) override {
-      seen = std::string(title) + "|" + std::to_string(flags);
-      return 42;
-    }
-    std::string seen;
-  } object;
-  HostCapture host;
-  EXPECT_EQ(object.MsgBox("T", "%d items", 3), 42);
-  EXPECT_EQ(object.seen + std::to_string(host.Count()), "T|10");
-}
-
-// With the built-in host interface every message ends in the platform message box.
-TEST(KxBaseClass, BuiltInHostInterfaceShowsEveryMessageInTheBox) {
-  HostCapture box(HostCapture::Install::BoxOnly);
-  DOVERO01_SetSystemLong(0, 0);
-  KxBaseClass object;
-  EXPECT_EQ(object.Printf("p") + object.MsgBox("T", "m") * 10 + object.ErrBox("T", "e"), 10);
-  EXPECT_EQ(box.Lines(), (Texts{"Box[kxlib|0] p", "Box[kxlib|0] m", "Box[kxlib|0] e"}));
 }
 
 }  // namespace

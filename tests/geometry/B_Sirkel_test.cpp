@@ -18,8 +18,6 @@ using namespace kx::test;
 
 namespace {
 
-const char* const kNegative = "ERROR: Radius er mindre enn 0.0.";
-
 B_Sirkel Circle(const Xyz& centre, double radius) {
   const DT_Punkt c(centre.data());
   const DT_Double r(radius);
@@ -33,8 +31,7 @@ TEST(B_Sirkel, NegativeRadiusIsReportedOnceAndKept) {
   EXPECT_TRUE(copy.Radius()->Get() == -1 && Of(copy) == (Xyz{1, 2, 3}));
   host.Api().texts[2005] = "Radius < 0";  // the host's text replaces the default
   Circle({0, 0, 0}, -2);
-  EXPECT_EQ(host.Lines(), (Texts{"ErrorBox[Message|1048577] " + std::string(kNegative),
-                                 "ErrorBox[Message|1048577] Radius < 0"}));
+  EXPECT_EQ(host.Lines(), Words("geometry/messages.cases", "negative-radius"));
 }
 
 TEST(B_Sirkel, MeasuresAndArcPoints) {

@@ -51,7 +51,7 @@ HostCapture::HostCapture(Install what) {
       });
   previousDialog_ = kx::platform::SetFileDialogHandler(
       [this](const kx::platform::FileDialogRequest& r, std::string& path) {
-        std::string asked = std::to_string(r.open);
+        std::string asked = std::to_string(r.open) + "|" + std::to_string(r.options);
         for (const char* s : {r.title, r.defaultExt, r.initialName}) asked += "|" + std::string(s ? s : "");
         for (const char* e = r.filter; e != nullptr && *e != '\0'; e += std::strlen(e) + 1) asked += "|" + std::string(e);
         fileDialogRequests.push_back(asked);

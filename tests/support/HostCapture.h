@@ -108,7 +108,7 @@ class HostCapture {
   CaptureAPI& Api() { return *api_; }
 
   // The platform file dialog: the queued answers (nullopt: the user cancels; none queued: cancel)
-  // and each request as "open|title|default extension|initial name|filter entry|...".
+  // and each request as "open|options|title|default extension|initial name|filter entry|...".
   std::deque<std::optional<std::string>> fileDialogAnswers;
   std::vector<std::string> fileDialogRequests;
 

@@ -25,6 +25,21 @@ double Number(const std::string& s, bool* ok) {
   return v;
 }
 
+namespace {
+
+// "{N*c}" at line[i]: c N times added to word, i moved to the '}'; false for anything else.
+bool Repeat(const std::string& line, std::size_t& i, std::string& word) {
+  char* end = nullptr;
+  const unsigned long n = std::strtoul(line.c_str() + i + 1, &end, 10);
+  const std::size_t star = static_cast<std::size_t>(end - line.c_str());
+  if (star == i + 1 || star + 2 >= line.size() || line[star] != '*' || line[star + 2] != '}') return false;
+  word.append(n, line[star + 1]);
+  i = star + 2;
+  return true;
+}
+
+}  // namespace
+
 double Row::D(std::size_t c, std::size_t w) const {
   const std::string& s = S(c, w);
   bool ok = false;
@@ -71,6 +86,8 @@ std::vector<Row> Table(const std::string& file, const std::string& kind) {
         }
         i += e == 'x' ? 2 : 0;
         inWord = true;
+      } else if (c == '{' && Repeat(line, i, word)) {
+        inWord = true;
       } else if (quoted && c != '\0') {
         word += c;
       } else if (c == '\0' || c == '#' || c == '|' || c == ' ' || c == '\t' || c == '\r') {
@@ -90,6 +107,12 @@ std::vector<Row> Table(const std::string& file, const std::string& kind) {
   }
   if (rows.empty()) ADD_FAILURE() << file << ": no rows" << (kind.empty() ? "" : " of " + kind);
   return rows;
+}
+
+std::vector<std::string> Words(const std::string& file, const std::string& kind) {
+  std::vector<std::string> words;
+  for (const Row& r : Table(file, kind)) words.insert(words.end(), r.cells[0].begin(), r.cells[0].end());
+  return words;
 }
 
 }  // namespace kx::test

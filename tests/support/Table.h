@@ -2,7 +2,8 @@
 // Case tables under tests/data: one case a line, "KIND word ... | word ... | ...". Words are split
 // at blanks and cells at '|'; "..." quotes a word that holds blanks, '|' or '#' ("" is the empty
 // word); \xNN, \n, \r, \t, \\ and \" are decoded in every word, and a backslash before any other
-// character stands for itself; '#' outside quotes starts a comment.
+// character stands for itself; {N*c} stands for the character c N times; '#' outside quotes starts
+// a comment.
 //
 //   for (const Row& r : Table("numbers/double.cases", "round")) {
 //     SCOPED_TRACE(r.where);
@@ -37,5 +38,8 @@ double Number(const std::string& word, bool* ok = nullptr);
 // The rows of tests/data/<file> of one kind (every row for ""), in file order. An unreadable file,
 // an unfinished quote or no row at all is a test failure.
 std::vector<Row> Table(const std::string& file, const std::string& kind = "");
+
+// The words of the rows of one kind, in file order: a list of expected texts, one a row.
+std::vector<std::string> Words(const std::string& file, const std::string& kind);
 
 }  // namespace kx::test

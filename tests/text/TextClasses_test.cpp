@@ -1,12 +1,8 @@
 // The text classes built on Streng: StrengListe, HexTall, KxConfigString and KxLanguage. Cases from
-// tables, HexTall counting against integer arithmetic, settings written and read back at random,
-// and bad input.
+// tables, walking and bad input.
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <map>
-#include <random>
 
 #include "kx/kx.h"
 #include "support/Table.h"
@@ -25,26 +21,6 @@ TEST(TextClasses, HexTallCases) {
     const std::string after = f[0] == "cmp" ? std::to_string(h.StoerreEnn(other)) : h.Get();
     EXPECT_EQ(Texts({std::to_string(result), after}), Texts(f.end() - 2, f.end())) << row.where;
   }
-}
-
-// Up from 0 to 0x1FFF, each text the number in hexadecimal and greater than the one before; back
-// down to 0 keeping four digits; then below 0.
-TEST(TextClasses, HexTallCountsLikeIntegers) {
-  HexTall h, before;
-  char text[16];
-  for (int n = 1; n <= 0x1FFF; ++n, before = h) {
-    std::snprintf(text, sizeof text, "%X10", n);
-    ASSERT_EQ(h.Inc(1), 1);
-    ASSERT_EQ(h.Get() + std::to_string(h.StoerreEnn(before)) + std::to_string(h.MindreEnn(before)),
-              text);
-  }
-  for (int n = 0x1FFE; n >= 0; --n) {
-    std::snprintf(text, sizeof text, "%04X", n);
-    ASSERT_EQ(h.Dec(1), 1);
-    ASSERT_STREQ(h.Get(), text);
-  }
-  EXPECT_EQ(h.Dec(1), 0);
-  EXPECT_STREQ(h.Get(), "FFFF");
 }
 
 TEST(TextClasses, StrengListeCases) {
@@ -97,34 +73,6 @@ TEST(TextClasses, KxConfigStringCases) {
   }
 }
 
-// Random writes, overwrites and deletes of variables with names of equal length (none the start of
-// another) and values that hold '@' as \064; every variable reads back as a map of the same
-// writes holds it.
-TEST(TextClasses, KxConfigStringReadsBackWhatWasWritten) {
-  std::mt19937 random(2024);
-  const std::string letters = "ABCDEF abc=019#%\xE6\xF8";
-  KxConfigString config;
-  std::map<std::string, std::string> model;  // name -> the value as read back
-  for (int k = 0; k < 3000; ++k) {
-    const std::string name = {letters[random() % 6], letters[random() % 6]};
-    std::string stored, read;
-    for (int n = static_cast<int>(random() % 8) + 1; n > 0; --n) {
-      const bool at = random() % 5 == 0;
-      const char c = letters[random() % letters.size()];
-      stored += at ? std::string("\\064") : std::string(1, c);
-      read += at ? '@' : c;
-    }
-    Streng value, got;
-    value = stored.c_str();
-    const int mode = model.count(name) != 0 && random() % 4 == 0 ? 2 : 1;
-    ASSERT_EQ(config.Variable(name.c_str(), &value, mode), 1);
-    mode == 2 ? static_cast<void>(model.erase(name)) : static_cast<void>(model[name] = read);
-    for (const auto& [n, v] : model) {
-      ASSERT_EQ(config.Variable(n.c_str(), &got, 0) == 1 ? got.Get() : "(missing)", v) << n;
-    }
-  }
-}
-
 TEST(TextClasses, BadInputWalkingAndLanguage) {
   kx::test::HostCapture host;
   HexTall h("1F");
@@ -147,11 +95,7 @@ TEST(TextClasses, BadInputWalkingAndLanguage) {
   EXPECT_EQ(Ints({list.Finnes(s, 1, 1, nullptr, nullptr), list.Sorter(0), list.SkrivUtObj()}),
             Ints({0, 1, 1}));
   delete s;  // "b", which the list no longer holds
-  const std::string box = "ErrorBox[Message|1048577] ";
-  EXPECT_EQ(host.Lines(),
-            Texts({box + "Kan ikke incrementere med 2.", box + "Kan ikke decrementere med 0.",
-                   box + "Kan ikke incrementere med -1.", box + "Argument 'omDenneFinnes'=NULL",
-                   "Printf[|0] a", "Printf[|0] c"}));
+  EXPECT_EQ(host.Lines(), kx::test::Words("text/messages.cases", "bad-input"));
   KxLanguage language;
   Streng name("x"), asked("NO");
   EXPECT_STREQ(language.Code(nullptr)->Get(), "");
