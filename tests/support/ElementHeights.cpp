@@ -32,7 +32,8 @@ class ElementCurves {
     return true;
   }
 
-  Curve At(const Vertex& a, const Vertex& b, const Vertex& c, double x, double* y) {
+  Curve At(const Window& w, double x, double* y) {
+    const Vertex &a = w.a, &b = w.b, &c = w.c;
     const DT_Double at(x);
     if (parabolic_) {
       B_Linje in, out;
@@ -62,7 +63,8 @@ class ElementCurves {
     }
   }
 
-  bool Holds(const Vertex& a, const Vertex& b, const Vertex& c, double x) {
+  bool Holds(const Window& w, double x) {
+    const Vertex &a = w.a, &b = w.b, &c = w.c;
     const int code = profile_.ErrorKode(-9999);
     bool curved = false;
     double t1x = 0.0;
@@ -110,7 +112,7 @@ class ElementCurves {
 }  // namespace
 
 int HeightWithElements(QP_LinjePaalegg& profile, DT_Double* height, const DT_Double* chainage) {
-  return HeightWalk<ElementCurves>(profile, height, chainage);
+  return NodeWalk<ElementCurves>(profile, height, chainage);
 }
 
 }  // namespace kx::test

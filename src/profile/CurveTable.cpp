@@ -1,0 +1,314 @@
+#include "profile/CurveTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "containers/Edits.h"
+#include "geometry/PointAccess.h"
+#include "kx/containers/DT_Node.h"
+#include "kx/geometry/B_Linje.h"
+#include "kx/profile/ProfileQueries.h"
+
+namespace kx::detail {
+
+namespace {
+
+// Chainages within this bound keep the 1e-6 window test monotonic in the vertex chainage (1e-6
+// stays above half a unit in the last place), which the search relies on.
+constexpr double kSearchable = 1e9;
+
+// CalculateTangPoints checks a parabola's radius by intersecting the normals of the grades at T1
+// and T2, and leaves the intersection's error code: 0 where they meet at a finite point, which
+// they do unless the grades are parallel within a hair (or the numbers are out of range, or the
+// tangent points too close to the vertex for their directions to be known well). Those few cases
+// run the check itself; *ran tells that the last error code was written.
+int RadiusCheckCode(QP_LinjePaalegg& profile, const Window& w, const ParabolaCurve& p, bool* ran) {
+  constexpr double kFar = 1e12;
+  const Vertex& b = w.b;
+  const double spread = 1e-7 * (1.0 + 0.5 * (p.gIn * p.gIn + p.gOut * p.gOut));
+  if (std::fabs(p.gIn - p.gOut) > spread && std::fabs(b.x) < kFar && std::fabs(b.y) < kFar &&
+      std::fabs(p.tangent) < kFar &&
+      std::fabs(p.tangent) > 1e-7 * (1.0 + std::fabs(b.x) + std::fabs(b.y))) {
+    return 0;
+  }
+  *ran = true;
+  const DT_Punkt pa(w.a.x, w.a.y, 0.0), pb(b.x, b.y, 0.0), pc(w.c.x, w.c.y, 0.0);
+  B_Linje in(&pb, &pa), out(&pb, &pc);
+  DT_Double radius(b.z);
+  profile.CalculateTangPoints(in, out, radius, nullptr);
+  return profile.ErrorKode(-9999);
+}
+
+// The walk's geometry read from the table: what PlainCurves computed per query, with the fits
+// taken from the table. The codes go to code (the caller reports the last one), the piece that
+// answered to piece.
+class TableCurves {
+ public:
+  explicit TableCurves(const CurveTable& table) : table_(table) {}
+
+  bool Line(const Vertex& s, const Vertex& e, double x, double tolerance, double* y) {
+    if (HeightOnLine(s.plan(), e.plan(), x, tolerance, y)) {
+      piece = {Piece::Kind::Line, s.plan(), e.plan(), 0};
+      return true;
+    }
+    code = -3;
+    return false;
+  }
+
+  Curve At(const Window& w, double x, double* y) {
+    const WindowFit& f = table_.Fit(w.k);
+    if (!table_.Parabolic()) return OnCircle(f, w, x, y);
+    if (f.none) return Curve::None;
+    code = f.radiusCode;
+    const ParabolaCurve& p = f.parabola;
+    if (!StorreEllerLik(x, p.t1.x, kFine) || !MindreEllerLik(x, p.t2.x, kFine)) return Curve::Off;
+    *y = ParabolaHeight(p.t1.y, f.sign, x - p.t1.x, w.b.z, f.slope);
+    piece = {Piece::Kind::Parabola, {}, {}, w.k};
+    return Curve::On;
+  }
+
+  bool Holds(const Window& w, double x) const {
+    const WindowFit& f = table_.Fit(w.k);
+    double t1x = 0.0;
+    if (table_.Parabolic()) {
+      if (f.none) return false;
+      t1x = f.parabola.t1.x;
+    } else {
+      if (f.rough.reliable && std::fabs(x - f.rough.t1x) > f.rough.margin) return x > f.rough.t1x;
+      if (f.none) return false;
+      t1x = f.circle.t1.x;
+    }
+    return std::isfinite(t1x) && StorreEllerLik(x, t1x, kFine);
+  }
+
+  int code = 0;
+  Piece piece;
+
+ private:
+  // The circular curve. The circle's trigonometry was done when the table was built; away from the
+  // arc's ends (and from the circle's edge) the closed-form circle tells whether the chainage is on
+  // the arc, and whether the vertical misses the circle (code 2), well within its margin.
+  Curve OnCircle(const WindowFit& f, const Window& w, double x, double* y) {
+    const RoughCircle& rough = f.rough;
+    const double m = rough.margin;
+    bool inside = false;
+    if (rough.reliable) {
+      if (x < rough.t1x - m || x > rough.t2x + m) {
+        const double off = std::fabs(x - rough.centreX);
+        if (off > rough.radius + m) {
+          code = 2;
+          return Curve::Off;
+        }
+        if (off < rough.radius - m) return Curve::Off;
+      }
+      inside = x > rough.t1x + m && x < rough.t2x - m;
+    }
+    if (f.none) return Curve::None;
+    VerticalCut cut;
+    int missed = 0;
+    if (!CutVertical(f.circle, x, &cut, &missed)) {
+      code = missed;
+      return Curve::Off;
+    }
+    // Well inside the arc the upper intersection lies on a crest's arc, the lower on a sag's.
+    const int answer = inside ? (rough.crest ? 2 : 1) : ArcAnswerAt(f.circle, f.side, cut);
+    if (answer != 1 && answer != 2) return Curve::Off;
+    *y = answer == 1 ? cut.low.y : cut.high.y;
+    piece = {Piece::Kind::Circle, {}, {}, w.k};
+    return Curve::On;
+  }
+
+  const CurveTable& table_;
+};
+
+}  // namespace
+
+bool CurveTable::Same(int i) const {
+  return std::memcmp(PointAccess::Coordinates(*points_[i]), &vertices_[i], sizeof(Vertex)) == 0;
+}
+
+bool CurveTable::Current(QP_LinjePaalegg& profile) {
+  if (!built_ || generation_ != profile.Generation() || nodeEdits_ != gNodeEdits ||
+      parabolic_ != (profile.Modes(kParabolicCurves, kModesTest) != 0)) {
+    return false;
+  }
+  if (pointEdits_ == gPointEdits) {
+    for (int i : handedOut_) {
+      if (!Same(i)) return false;
+    }
+    return true;
+  }
+  // Some watched point changed or was handed out: this profile's vertices may be among them.
+  handedOut_.clear();
+  for (int i = 0; i < Count(); ++i) {
+    if (!Same(i)) return false;
+    if (PointAccess::HandedOut(*points_[i])) handedOut_.push_back(i);
+  }
+  pointEdits_ = gPointEdits;
+  return true;
+}
+
+void CurveTable::Build(QP_LinjePaalegg& profile) {
+  vertices_.clear();
+  chainages_.clear();
+  nodes_.clear();
+  positions_.clear();
+  points_.clear();
+  handedOut_.clear();
+  fits_.clear();
+  int position = 0;
+  for (auto* node = static_cast<DT_Node*>(profile.Forste(1)); node != nullptr;
+       node = static_cast<DT_Node*>(node->GetNeste()), ++position) {
+    auto* point = static_cast<DT_Punkt*>(node->GetDette());
+    if (point == nullptr) continue;
+    PointAccess::Watch(*point);
+    const double(&xyz)[3] = PointAccess::Coordinates(*point);
+    if (PointAccess::HandedOut(*point)) handedOut_.push_back(Count());
+    vertices_.push_back({xyz[0], xyz[1], xyz[2]});
+    chainages_.push_back(xyz[0]);
+    nodes_.push_back(node);
+    positions_.push_back(position);
+    points_.push_back(point);
+  }
+  searchable_ = true;
+  for (int i = 0; i < Count(); ++i) {
+    const double x = chainages_[i];
+    if (!(std::fabs(x) <= kSearchable) || (i > 0 && !(chainages_[i - 1] <= x))) searchable_ = false;
+  }
+  parabolic_ = profile.Modes(kParabolicCurves, kModesTest) != 0;
+
+  // The radius check of a parabola may record codes: the caller's code is put back.
+  const int code = profile.ErrorKode(-9999);
+  bool recorded = false;
+  for (int k = 0; k + 2 < Count(); ++k) {
+    const Window w{vertices_[k], vertices_[k + 1], vertices_[k + 2], k};
+    WindowFit f;
+    if (!Lik(w.b.z, 0.0, kFine)) {
+      if (parabolic_) {
+        f.parabola = FitParabola(w.a.plan(), w.b.plan(), w.c.plan(), w.b.z);
+        f.none = Lik(f.parabola.tangent, 0.0, kFine);
+        if (!f.none) {
+          f.radiusCode = RadiusCheckCode(profile, w, f.parabola, &recorded);
+          f.sign = f.parabola.gIn - f.parabola.gOut < 0.0 ? -1.0 : 1.0;
+          f.slope = Grade(w.b.plan(), f.parabola.t1);
+        }
+      } else {
+        f.rough = FitRoughCircle(w.a.plan(), w.b.plan(), w.c.plan(), w.b.z);
+        f.circle = FitCircle(w.a.plan(), w.b.plan(), w.c.plan(), w.b.z);
+        f.none = Lik(f.circle.tangent, 0.0, kFine);
+        f.side = ChordSide(f.circle);
+      }
+    }
+    fits_.push_back(f);
+  }
+  if (recorded) profile.ErrorKode(code);
+  generation_ = profile.Generation();
+  nodeEdits_ = gNodeEdits;
+  pointEdits_ = gPointEdits;
+  built_ = true;
+}
+
+int CurveTable::FirstWindow(double x, int* hint) const {
+  // The first window k whose C (vertex k + 2) the chainage does not pass by 1e-6: every window
+  // before it lies wholly before the chainage. With the vertices in order this is monotonic in k.
+  const int last = Count() - 2;
+  const auto holds = [&](int k) { return MindreEllerLik(x, chainages_[k + 2], kWindow); };
+  int lo = 0;
+  int hi = last;
+  if (hint != nullptr) {
+    const int from = std::clamp(*hint, 0, last);
+    if (from > 0 && holds(from - 1)) {
+      hi = from - 1;
+    } else {
+      // Galloping from the hint: windows before lo are known to lie before the chainage.
+      lo = from;
+      int stride = 1;
+      while (lo + stride - 1 < last && !holds(lo + stride - 1)) {
+        lo += stride;
+        stride *= 2;
+      }
+      hi = std::min(lo + stride - 1, last);
+    }
+  }
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (holds(mid)) {
+      hi = mid;
+    } else {
+      lo = mid + 1;
+    }
+  }
+  if (hint != nullptr) *hint = lo;
+  return lo;
+}
+
+Outcome CurveTable::Height(double x, int* hint) const {
+  Outcome o;
+  const int n = Count();
+  if (n < 2) {
+    o.code = -5;
+    return o;
+  }
+  TableCurves curves(*this);
+  if (n == 2 || !StorreEllerLik(x, vertices_[0].x, kWindow)) {
+    // Two vertices: one line, extended by 1e-9 only. More: the chainage lies before the first.
+    o.cursor = Outcome::Cursor::First;
+    if (n > 2) {
+      o.code = -4;
+    } else if (!curves.Line(vertices_[0], vertices_[1], x, kFine, &o.y)) {
+      o.code = -7;
+    } else {
+      o.result = 1;
+      o.piece = curves.piece;
+    }
+    return o;
+  }
+  for (int k = searchable_ ? FirstWindow(x, hint) : 0; k + 2 < n; ++k) {
+    const Window w{vertices_[k], vertices_[k + 1], vertices_[k + 2], k};
+    if (!kx::detail::Holds(w, x)) {
+      // In order, a window whose A lies after the chainage is followed by no window that holds it.
+      if (searchable_ && !StorreEllerLik(x, w.a.x, kWindow)) break;
+      continue;
+    }
+    Window next{};
+    if (k + 3 < n) next = {w.b, w.c, vertices_[k + 3], k + 1};
+    const Step step = AnswerWindow(curves, w, k + 3 < n ? &next : nullptr, x, &o.y);
+    if (step == Step::Slide) continue;
+    o.cursor = Outcome::Cursor::OnVertex;
+    o.vertex = k + 2;
+    o.code = step == Step::Fail ? -6 : curves.code;
+    o.result = step == Step::Fail ? 0 : 1;
+    o.piece = curves.piece;
+    return o;
+  }
+  o.cursor = Outcome::Cursor::Off;
+  return o;
+}
+
+const CurveTable& ProfileAccess::Table(QP_LinjePaalegg& profile) {
+  CurveTable*& table = profile.table_.table;
+  if (table == nullptr) table = new CurveTable;
+  if (!table->Current(profile)) table->Build(profile);
+  return *table;
+}
+
+void ProfileAccess::PlaceCursor(QP_LinjePaalegg& profile, const CurveTable& table,
+                                const Outcome& outcome) {
+  switch (outcome.cursor) {
+    case Outcome::Cursor::Untouched:
+      break;
+    case Outcome::Cursor::First:
+      profile.AktiverForste(0);
+      break;
+    case Outcome::Cursor::OnVertex:
+      profile.PlaceCursor(table.nodes_[outcome.vertex], table.positions_[outcome.vertex]);
+      break;
+    case Outcome::Cursor::Off:
+      profile.AktiverSiste(0);
+      profile.AktiverNeste(0);
+      break;
+  }
+}
+
+}  // namespace kx::detail

@@ -1,0 +1,107 @@
+#pragma once
+// The compiled curve table of a QP_LinjePaalegg: its vertices read once from the list, and for
+// each window A, B, C the fitted curve of B (parabola, or circle with its closed-form rough
+// circle), computed with the very operations of the walk (profile/ProfileMath.h), so that a height
+// from the table is the walk's height bit for bit, with the same last error code and cursor.
+//
+// A query finds the first window that can hold its chainage by binary search and runs the walk's
+// decisions (AnswerWindow) from there. The search needs vertices in non-decreasing, finite
+// chainage (within ±1e9, where the 1e-6 window test is monotonic); otherwise the table is walked
+// in list order from the first window, as the walk does. Either way nothing is fitted at query
+// time and nothing is allocated.
+//
+// The table is never stale: ProfileAccess::Table checks, in constant time, the list's generation,
+// the process-wide count of node setter calls, the count of edits of watched points and the mode;
+// when only the point edits moved it compares its copy of each vertex bit for bit (and keeps the
+// table when nothing differs); points whose array was handed out are compared at every query.
+
+#include <cstdint>
+#include <vector>
+
+#include "profile/HeightWalk.h"
+
+class DT_Node;
+class DT_Punkt;
+
+namespace kx::detail {
+
+// The fitted curve of a window's middle vertex B.
+struct WindowFit {
+  bool none = true;  // no curve of any length: a radius of 0 or a tangent length of 0 (1e-9)
+  // Parabolic mode: the parabola, its bend (1 a crest, -1 a sag), the grade from B back to T1, and
+  // the last error code that CalculateTangPoints' radius check leaves.
+  ParabolaCurve parabola{};
+  double sign = 1.0;
+  double slope = 0.0;
+  int radiusCode = 0;
+  // Circular mode: the circle, its closed-form approximation, and the centre's signed distance from
+  // the chord T2-T1.
+  CircleCurve circle{};
+  RoughCircle rough{};
+  double side = 0.0;
+};
+
+// The piece of the profile that gave a height: a grade line s-e, or the curve of window k.
+struct Piece {
+  enum class Kind { Line, Parabola, Circle } kind = Kind::Line;
+  Plan s{}, e{};
+  int k = 0;
+};
+
+// A height query's answer as HoydeIProfil reports it: the result (1 with y, or 0), the last error
+// code, and where the cursor ends.
+struct Outcome {
+  enum class Cursor { Untouched, First, OnVertex, Off };
+  int result = 0;
+  double y = 0.0;
+  int code = 0;
+  Cursor cursor = Cursor::Untouched;
+  int vertex = 0;  // OnVertex: the vertex (C of the answering window)
+  Piece piece;     // result 1: what answered
+};
+
+class CurveTable {
+ public:
+  // The walk at chainage x. hint, when given, is the first window of the previous query of a
+  // series: a chainage at or after that query's is found from there (sorted series cost O(1)
+  // amortised); it is updated.
+  Outcome Height(double x, int* hint = nullptr) const;
+
+  int Count() const { return static_cast<int>(vertices_.size()); }
+  const Vertex& At(int i) const { return vertices_[i]; }
+  // The fit of the window whose B is vertex k + 1.
+  const WindowFit& Fit(int k) const { return fits_[k]; }
+  bool Parabolic() const { return parabolic_; }
+
+ private:
+  friend struct ProfileAccess;
+  // Whether the table still describes profile (constant time unless points were edited).
+  bool Current(QP_LinjePaalegg& profile);
+  void Build(QP_LinjePaalegg& profile);
+  bool Same(int i) const;
+  int FirstWindow(double x, int* hint) const;
+
+  std::vector<Vertex> vertices_;  // the vertices in list order, as read (the copy compared)
+  std::vector<double> chainages_;  // their x, for the search
+  std::vector<DT_Node*> nodes_;
+  std::vector<int> positions_;  // each vertex's node position (nodes without a point count)
+  std::vector<const DT_Punkt*> points_;
+  std::vector<int> handedOut_;  // vertices whose array was handed out: compared at every query
+  std::vector<WindowFit> fits_;
+  bool built_ = false;
+  bool parabolic_ = false;
+  bool searchable_ = false;
+  std::uint64_t generation_ = 0;
+  std::uint64_t nodeEdits_ = 0;
+  std::uint64_t pointEdits_ = 0;
+};
+
+// The profile's table and cursor, for the profile's members and the queries of ProfileQueries.h.
+struct ProfileAccess {
+  // The profile's table, rebuilt first when it is stale. The last error code is left as it was.
+  static const CurveTable& Table(QP_LinjePaalegg& profile);
+  // Puts the cursor where the query that gave outcome leaves it (constant time).
+  static void PlaceCursor(QP_LinjePaalegg& profile, const CurveTable& table, const Outcome& outcome);
+};
+
+}  // namespace kx::detail
