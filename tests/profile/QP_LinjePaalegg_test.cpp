@@ -19,6 +19,8 @@
 #include "kx/foundation/KxBasicAPI.h"
 #include "kx/geometry/B_Linje.h"
 #include "kx/profile/ProfileQueries.h"
+#include "kx/numbers/DT_Float.h"
+#include "kx/numbers/DT_Longint.h"
 #include "kx/profile/QP_Linjeidentitet.h"
 #include "profile/B_Linje2.h"
 #include "profile/B_Sirkel2.h"
@@ -376,10 +378,29 @@ TEST(QP_LinjePaalegg, CheckCurveShowsOverlaps) {
   EXPECT_EQ(overlap->CheckCurve(), 0);
   host.Api().texts[17346] = "Overlapp %s";  // a text that cannot take the numbers: the default
   EXPECT_EQ(overlap->CheckCurve(), 0);
+  host.Api().texts[17346] = "%f %.2147483000f";  // a precision no buffer holds: the default
+  EXPECT_EQ(overlap->CheckCurve(), 0);
   const std::string message = "Box[kxlib|0] Overlapped tangentpoints in sections between ";
   EXPECT_EQ(host.Lines(), (Texts{message + "150.00 and 150.00 !", message + "108.47 and 133.29 !",
                                  "Box[kxlib|0] Overlapp 108.5-133.291",
-                                 message + "108.47 and 133.29 !"}));
+                                 message + "108.47 and 133.29 !", message + "108.47 and 133.29 !"}));
+}
+
+TEST(QP_LinjePaalegg, FormatsWithHugeFieldsAreRefused) {
+  for (const Row& r : Table("profile/profile.cases", "format")) {
+    DT_Double d(1.5);
+    DT_Float f(1.5f);
+    DT_Int i(15);
+    DT_Longint l(15);
+    DT_Punkt p(1, 2, 3);
+    const std::string kind = r.S(0, 0);
+    char* fmt = const_cast<char*>(r.S(0, 1).c_str());
+    d.ErrorKode(U);
+    const std::string text = kind == "double" ? d.SomChar(fmt) : kind == "float" ? f.SomChar(fmt)
+                           : kind == "int"    ? i.SomChar(fmt) : kind == "long"  ? l.SomChar(fmt)
+                                              : p.SomChar(fmt);
+    EXPECT_EQ((Values{text.empty() ? -1 : double(text.size()), LastCode()}), (Values{r.I(1), r.I(1) < 0 ? -1 : U})) << r.where;
+  }
 }
 
 TEST(QP_LinjePaalegg, NonSymmetricalPoints) {

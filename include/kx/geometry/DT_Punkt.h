@@ -74,7 +74,8 @@ class KX_API DT_Punkt : public DataType {
   // the printf rules with x, y and z; it may read them with up to three conversions of the kinds
   // f F e E g G a A (with flags, width, precision and the length l or L), in that order, and may
   // hold any other text and "%%". Any other format (a fourth conversion, an integer or text
-  // conversion, '*', a lone '%') gives an empty text and last error code -1. Cut at 511 characters.
+  // conversion, '*', a lone '%', a width or precision above 511) gives an empty text and last error
+  // code -1. Cut at 511 characters.
   virtual char* SomChar(char* fmt = nullptr);
   template <typename C, kx::IfConstChar<C> = 0>
   char* SomChar(C* fmt) {

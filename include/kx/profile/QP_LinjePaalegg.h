@@ -147,7 +147,8 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
   // previous vertex, when that has none), by more than 1e-4. On an overlap shows the host's text
   // number 17346, by default "Overlapped tangentpoints in sections between %.2f and %.2f !", with
   // the start of the curve and the end of the previous one, in the application's message box, and
-  // returns 0. 1 when nothing overlaps, also for fewer than three vertices. Moves the cursor.
+  // returns 0. A host text that would read anything but two floating-point numbers (or asks for a
+  // width or precision above 511) is not used: the default is shown. 1 when nothing overlaps, also for fewer than three vertices. Moves the cursor.
   int CheckCurve();
   // The tangent points of an unsymmetrical parabola at p2 (p1 the previous vertex, p3 the next):
   // T1 on p1-p2 at chainage p2.x - *iLeftTanDX/2, T2 on p2-p3 at p2.x + *iRightTanDX/2. Then p2
