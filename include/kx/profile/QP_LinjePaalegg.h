@@ -120,9 +120,12 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
   // least 1e-4 below *to (the last vertex's chainage when null), then *to itself. Writes *minHeight
   // and *maxHeight where not null. The running values start at 999999.9 and -999999.9, and a height
   // replaces them only when beyond them by 1e-9. 0 with last error code -1 when both outputs are
-  // null, -2 for fewer than two vertices, -3 when from is not below to by more than 1e-9, when step
-  // is not positive or a NaN, or when step is too small to move the position on (the scan would
-  // never end), and a failing height's code minus 100 (outputs untouched).
+  // null, -2 for fewer than two vertices, -3 when from is not below to by more than 1e-9, when an
+  // end is not a finite number, when step is not positive or a NaN, or when step is too small to
+  // move the position on (the scan would never end), -4 when the scan would take more than
+  // 10 000 000 steps ((to - from) / step above 1e7; about a second of heights), and a failing
+  // height's code minus 100 (outputs untouched). The cursor and the last error code end as the
+  // last height asked left them. Each height costs O(1) for a scan in increasing chainage.
   int GetMaxMinHeigth(DT_Double* minHeight, DT_Double* maxHeight, const DT_Double* from = nullptr,
                       const DT_Double* to = nullptr, const DT_Double* step = nullptr);
 
