@@ -31,11 +31,6 @@ HovedObjekt* DT_Nodeliste::RetNode(DT_Node* node, int flag) {
   return flag != 0 ? node : node->GetDette();
 }
 
-void DT_Nodeliste::PlaceCursor(DT_Node* node, int index) {
-  active_ = node;
-  index_ = index;
-}
-
 // Readers --------------------------------------------------------------------------------------
 
 HovedObjekt* DT_Nodeliste::Forste(int node) const { return RetNode(first_, node); }

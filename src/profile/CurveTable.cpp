@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "containers/Edits.h"
 #include "geometry/PointAccess.h"
@@ -40,16 +41,15 @@ int RadiusCheckCode(QP_LinjePaalegg& profile, const Window& w, const ParabolaCur
   return profile.ErrorKode(-9999);
 }
 
-// The walk's geometry read from the table: what PlainCurves computed per query, with the fits
-// taken from the table. The codes go to code (the caller reports the last one), the piece that
-// answered to piece.
+// The walk's geometry read from the table: the fits are taken from the table. The codes go to
+// code (the caller reports the last one), the piece that answered to *piece when asked for.
 class TableCurves {
  public:
-  explicit TableCurves(const CurveTable& table) : table_(table) {}
+  TableCurves(const CurveTable& table, Piece* piece) : table_(table), piece_(piece) {}
 
   bool Line(const Vertex& s, const Vertex& e, double x, double tolerance, double* y) {
     if (HeightOnLine(s.plan(), e.plan(), x, tolerance, y)) {
-      piece = {Piece::Kind::Line, s.plan(), e.plan(), 0};
+      if (piece_ != nullptr) *piece_ = {Piece::Kind::Line, s.plan(), e.plan(), 0};
       return true;
     }
     code = -3;
@@ -64,7 +64,7 @@ class TableCurves {
     const ParabolaCurve& p = f.parabola;
     if (!StorreEllerLik(x, p.t1.x, kFine) || !MindreEllerLik(x, p.t2.x, kFine)) return Curve::Off;
     *y = ParabolaHeight(p.t1.y, f.sign, x - p.t1.x, w.b.z, f.slope);
-    piece = {Piece::Kind::Parabola, {}, {}, w.k};
+    if (piece_ != nullptr) *piece_ = {Piece::Kind::Parabola, {}, {}, w.k};
     return Curve::On;
   }
 
@@ -83,7 +83,6 @@ class TableCurves {
   }
 
   int code = 0;
-  Piece piece;
 
  private:
   // The circular curve. The circle's trigonometry was done when the table was built; away from the
@@ -115,11 +114,12 @@ class TableCurves {
     const int answer = inside ? (rough.crest ? 2 : 1) : ArcAnswerAt(f.circle, f.side, cut);
     if (answer != 1 && answer != 2) return Curve::Off;
     *y = answer == 1 ? cut.low.y : cut.high.y;
-    piece = {Piece::Kind::Circle, {}, {}, w.k};
+    if (piece_ != nullptr) *piece_ = {Piece::Kind::Circle, {}, {}, w.k};
     return Curve::On;
   }
 
   const CurveTable& table_;
+  Piece* piece_;
 };
 
 }  // namespace
@@ -130,7 +130,7 @@ bool CurveTable::Same(int i) const {
 
 bool CurveTable::Current(QP_LinjePaalegg& profile) {
   if (!built_ || generation_ != profile.Generation() || nodeEdits_ != gNodeEdits ||
-      parabolic_ != (profile.Modes(kParabolicCurves, kModesTest) != 0)) {
+      parabolic_ != ((profile.modes_.Get() & kParabolicCurves) != 0)) {
     return false;
   }
   if (pointEdits_ == gPointEdits) {
@@ -151,12 +151,13 @@ bool CurveTable::Current(QP_LinjePaalegg& profile) {
 
 void CurveTable::Build(QP_LinjePaalegg& profile) {
   vertices_.clear();
-  chainages_.clear();
+  reach_.clear();
   nodes_.clear();
   positions_.clear();
   points_.clear();
   handedOut_.clear();
   fits_.clear();
+  spans_.clear();
   int position = 0;
   for (auto* node = static_cast<DT_Node*>(profile.Forste(1)); node != nullptr;
        node = static_cast<DT_Node*>(node->GetNeste()), ++position) {
@@ -166,15 +167,15 @@ void CurveTable::Build(QP_LinjePaalegg& profile) {
     const double(&xyz)[3] = PointAccess::Coordinates(*point);
     if (PointAccess::HandedOut(*point)) handedOut_.push_back(Count());
     vertices_.push_back({xyz[0], xyz[1], xyz[2]});
-    chainages_.push_back(xyz[0]);
+    reach_.push_back(xyz[0] + kWindow);
     nodes_.push_back(node);
     positions_.push_back(position);
     points_.push_back(point);
   }
   searchable_ = true;
   for (int i = 0; i < Count(); ++i) {
-    const double x = chainages_[i];
-    if (!(std::fabs(x) <= kSearchable) || (i > 0 && !(chainages_[i - 1] <= x))) searchable_ = false;
+    const double x = vertices_[i].x;
+    if (!(std::fabs(x) <= kSearchable) || (i > 0 && !(vertices_[i - 1].x <= x))) searchable_ = false;
   }
   parabolic_ = profile.Modes(kParabolicCurves, kModesTest) != 0;
 
@@ -203,6 +204,7 @@ void CurveTable::Build(QP_LinjePaalegg& profile) {
     fits_.push_back(f);
   }
   if (recorded) profile.ErrorKode(code);
+  BuildSpans();
   generation_ = profile.Generation();
   nodeEdits_ = gNodeEdits;
   pointEdits_ = gPointEdits;
@@ -210,47 +212,40 @@ void CurveTable::Build(QP_LinjePaalegg& profile) {
 }
 
 int CurveTable::FirstWindow(double x, int* hint) const {
-  // The first window k whose C (vertex k + 2) the chainage does not pass by 1e-6: every window
-  // before it lies wholly before the chainage. With the vertices in order this is monotonic in k.
-  const int last = Count() - 2;
-  const auto holds = [&](int k) { return MindreEllerLik(x, chainages_[k + 2], kWindow); };
+  // The first window k whose C (vertex k + 2) the chainage does not pass by 1e-6 (MindreEllerLik):
+  // every window before it lies wholly before the chainage. For chainages in order within ±1e9
+  // that test is C.x + 1e-6 > x, the same sum in the same rounding, and monotonic in k.
+  const double* reach = reach_.data() + 2;
   int lo = 0;
-  int hi = last;
+  int count = Count() - 2;  // the answer lies in [lo, lo + count]; lo + count: none holds
   if (hint != nullptr) {
-    const int from = std::clamp(*hint, 0, last);
-    if (from > 0 && holds(from - 1)) {
-      hi = from - 1;
+    const int from = std::clamp(*hint, 0, count);
+    if (from > 0 && reach[from - 1] > x) {
+      count = from - 1;
     } else {
       // Galloping from the hint: windows before lo are known to lie before the chainage.
-      lo = from;
       int stride = 1;
-      while (lo + stride - 1 < last && !holds(lo + stride - 1)) {
+      lo = from;
+      while (lo + stride <= Count() - 2 && !(reach[lo + stride - 1] > x)) {
         lo += stride;
         stride *= 2;
       }
-      hi = std::min(lo + stride - 1, last);
+      count = std::min(stride - 1, Count() - 2 - lo);
     }
   }
-  while (lo < hi) {
-    const int mid = lo + (hi - lo) / 2;
-    if (holds(mid)) {
-      hi = mid;
-    } else {
-      lo = mid + 1;
-    }
-  }
+  lo = static_cast<int>(std::upper_bound(reach + lo, reach + lo + count, x) - reach);
   if (hint != nullptr) *hint = lo;
   return lo;
 }
 
-Outcome CurveTable::Height(double x, int* hint) const {
+Outcome CurveTable::Height(double x, int* hint, Piece* piece) const {
   Outcome o;
   const int n = Count();
   if (n < 2) {
     o.code = -5;
     return o;
   }
-  TableCurves curves(*this);
+  TableCurves curves(*this, piece);
   if (n == 2 || !StorreEllerLik(x, vertices_[0].x, kWindow)) {
     // Two vertices: one line, extended by 1e-9 only. More: the chainage lies before the first.
     o.cursor = Outcome::Cursor::First;
@@ -260,7 +255,6 @@ Outcome CurveTable::Height(double x, int* hint) const {
       o.code = -7;
     } else {
       o.result = 1;
-      o.piece = curves.piece;
     }
     return o;
   }
@@ -271,19 +265,123 @@ Outcome CurveTable::Height(double x, int* hint) const {
       if (searchable_ && !StorreEllerLik(x, w.a.x, kWindow)) break;
       continue;
     }
-    Window next{};
-    if (k + 3 < n) next = {w.b, w.c, vertices_[k + 3], k + 1};
+    const Window next{w.b, w.c, vertices_[k + 3 < n ? k + 3 : k + 2], k + 1};
     const Step step = AnswerWindow(curves, w, k + 3 < n ? &next : nullptr, x, &o.y);
     if (step == Step::Slide) continue;
     o.cursor = Outcome::Cursor::OnVertex;
     o.vertex = k + 2;
     o.code = step == Step::Fail ? -6 : curves.code;
     o.result = step == Step::Fail ? 0 : 1;
-    o.piece = curves.piece;
     return o;
   }
   o.cursor = Outcome::Cursor::Off;
   return o;
+}
+
+void CurveTable::BuildSpans() {
+  const int n = Count();
+  if (!searchable_ || n < 2) return;
+  // The margin: eight times the rough circle's (1e-6 of the largest coordinate or radius), and
+  // well above the window test's 1e-6.
+  double largest = 0.0;
+  for (const Vertex& v : vertices_) {
+    if (!std::isfinite(v.y) || !std::isfinite(v.z)) return;
+    largest = std::max({largest, std::fabs(v.x), std::fabs(v.y), std::fabs(v.z)});
+  }
+  const double margin = 8e-6 * (1.0 + largest);
+  // Where each vertex's curve starts and ends (the vertex itself without one).
+  std::vector<Plan> extent(n);
+  std::vector<bool> curved(n, false);
+  for (int i = 0; i < n; ++i) extent[i] = {vertices_[i].x, vertices_[i].x};
+  for (int k = 0; k + 2 < n; ++k) {
+    const WindowFit& f = fits_[k];
+    if (f.none) continue;
+    const Plan t1 = parabolic_ ? f.parabola.t1 : f.circle.t1;
+    const Plan t2 = parabolic_ ? f.parabola.t2 : f.circle.t2;
+    const double x = vertices_[k + 1].x;
+    const bool plain = parabolic_ || f.rough.reliable;
+    if (!plain || !std::isfinite(t1.y) || !std::isfinite(t2.y) || !(vertices_[k].x <= t1.x) ||
+        !(t1.x < x) || !(x < t2.x) || !(t2.x <= vertices_[k + 2].x)) {
+      return;
+    }
+    extent[k + 1] = {t1.x, t2.x};
+    curved[k + 1] = true;
+  }
+  std::vector<Span> spans;
+  for (int i = 0; i < n; ++i) {
+    if (i > 0 && !(extent[i - 1].y <= extent[i].x)) return;  // curves that overlap
+    if (curved[i]) spans.push_back({extent[i].x + margin, extent[i].y - margin, true, i - 1});
+    if (i + 1 < n) spans.push_back({extent[i].y + margin, extent[i + 1].x - margin, false, i});
+  }
+  for (const Span& span : spans) {
+    if (span.from < span.to) spans_.push_back(span);
+  }
+}
+
+bool CurveTable::SpanHeight(double x, std::size_t* span, double* y) const {
+  std::size_t i = *span;
+  const std::size_t count = spans_.size();
+  if (i < count && !(x < spans_[i].to) && i + 1 < count && x < spans_[i + 1].to) {
+    ++i;  // the next span: chainages in order
+  } else if (i >= count || !(x < spans_[i].to) || x < spans_[i].from) {
+    // Any other place: the first span that ends after x.
+    i = std::upper_bound(spans_.begin(), spans_.end(), x,
+                         [](double v, const Span& s) { return v < s.to; }) -
+        spans_.begin();
+  }
+  *span = i;
+  if (i == spans_.size() || !(x > spans_[i].from)) return false;
+  const Span& s = spans_[i];
+  if (!s.curve) return HeightOnLine(vertices_[s.k].plan(), vertices_[s.k + 1].plan(), x, kWindow, y);
+  const WindowFit& f = fits_[s.k];
+  if (parabolic_) {
+    const ParabolaCurve& p = f.parabola;
+    *y = ParabolaHeight(p.t1.y, f.sign, x - p.t1.x, vertices_[s.k + 1].z, f.slope);
+    return std::isfinite(*y);
+  }
+  VerticalCut cut;
+  int code = 0;
+  if (!CutVertical(f.circle, x, &cut, &code)) return false;
+  *y = f.rough.crest ? cut.high.y : cut.low.y;
+  return std::isfinite(*y);
+}
+
+std::size_t CurveTable::Heights(const double* chainages, std::size_t count, HeightAt* out) const {
+  std::size_t ok = 0;
+  std::size_t span = 0;
+  int hint = 0;
+  double previous = -std::numeric_limits<double>::infinity();
+  for (std::size_t i = 0; i < count; ++i) {
+    const double x = chainages[i];
+    Outcome o;
+    if (SpanHeight(x, &span, &o.y)) {
+      o.result = 1;
+    } else {
+      // From the previous window only when the chainages increase; otherwise a plain search.
+      o = Height(x, x >= previous ? &hint : nullptr);
+    }
+    previous = x;
+    out[i].status = StatusOf(o);
+    out[i].height = o.result == 1 ? o.y : std::numeric_limits<double>::quiet_NaN();
+    ok += o.result == 1 ? 1 : 0;
+  }
+  return ok;
+}
+
+HeightStatus StatusOf(const Outcome& o) {
+  if (o.result == 1) return HeightStatus::Ok;
+  switch (o.code) {
+    case -5:
+      return HeightStatus::TooFewVertices;
+    case -4:
+      return HeightStatus::BeforeStart;
+    case -7:
+      return HeightStatus::OutsideSegment;
+    case -6:
+      return HeightStatus::NoGradeLine;
+    default:
+      return HeightStatus::BeyondEnd;
+  }
 }
 
 const CurveTable& ProfileAccess::Table(QP_LinjePaalegg& profile) {

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "kx/profile/ProfileQueries.h"
 #include "profile/HeightWalk.h"
 
 class DT_Node;
@@ -57,15 +58,22 @@ struct Outcome {
   int code = 0;
   Cursor cursor = Cursor::Untouched;
   int vertex = 0;  // OnVertex: the vertex (C of the answering window)
-  Piece piece;     // result 1: what answered
 };
 
 class CurveTable {
  public:
   // The walk at chainage x. hint, when given, is the first window of the previous query of a
   // series: a chainage at or after that query's is found from there (sorted series cost O(1)
-  // amortised); it is updated.
-  Outcome Height(double x, int* hint = nullptr) const;
+  // amortised); it is updated. piece, when given, receives what answered (for a result 1).
+  Outcome Height(double x, int* hint = nullptr, Piece* piece = nullptr) const;
+
+  // The heights at count chainages as ProfileHeights delivers them; the number of Ok heights.
+  // Where the profile is plain (see Span) a chainage well inside a grade line or a curve is
+  // evaluated there directly; any other goes through Height.
+  std::size_t Heights(const double* chainages, std::size_t count, kx::HeightAt* out) const;
+  // The height at x (as Height) when x lies well inside a span (found from *span, which moves
+  // on, for chainages in increasing order); false when Height must decide.
+  bool SpanHeight(double x, std::size_t* span, double* y) const;
 
   int Count() const { return static_cast<int>(vertices_.size()); }
   const Vertex& At(int i) const { return vertices_[i]; }
@@ -80,14 +88,29 @@ class CurveTable {
   void Build(QP_LinjePaalegg& profile);
   bool Same(int i) const;
   int FirstWindow(double x, int* hint) const;
+  void BuildSpans();
+
+  // A stretch of chainage on which every chainage the walk is asked gets its answer from one
+  // piece: the grade line from vertex k to k + 1 (curve false), or the curve of window k. Built
+  // only for a plain profile (vertices in order, finite, curves that neither overlap nor pass a
+  // neighbouring vertex), and kept clear of every tangent point and vertex by a margin well above
+  // the walk's tolerances and the rough circle's margins, so that the walk's answer there is
+  // known: the piece's own height, with the same operations.
+  struct Span {
+    double from, to;
+    bool curve;
+    int k;
+  };
 
   std::vector<Vertex> vertices_;  // the vertices in list order, as read (the copy compared)
-  std::vector<double> chainages_;  // their x, for the search
+  std::vector<double> reach_;  // x + 1e-6 of each vertex: with the vertices in order, a window
+                               // holds a chainage x only if its C's reach lies above x
   std::vector<DT_Node*> nodes_;
   std::vector<int> positions_;  // each vertex's node position (nodes without a point count)
   std::vector<const DT_Punkt*> points_;
   std::vector<int> handedOut_;  // vertices whose array was handed out: compared at every query
   std::vector<WindowFit> fits_;
+  std::vector<Span> spans_;  // in chainage order
   bool built_ = false;
   bool parabolic_ = false;
   bool searchable_ = false;
@@ -95,6 +118,9 @@ class CurveTable {
   std::uint64_t nodeEdits_ = 0;
   std::uint64_t pointEdits_ = 0;
 };
+
+// What a query that gave o reports in a batch.
+HeightStatus StatusOf(const Outcome& o);
 
 // The profile's table and cursor, for the profile's members and the queries of ProfileQueries.h.
 struct ProfileAccess {

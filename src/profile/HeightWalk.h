@@ -30,9 +30,11 @@ struct Vertex {
   Plan plan() const { return {x, y}; }
 };
 
-// Three consecutive vertices; k numbers the windows from 0 (B the second vertex).
+// Three consecutive vertices (held elsewhere); k numbers the windows from 0 (B the second vertex).
 struct Window {
-  Vertex a, b, c;
+  const Vertex& a;
+  const Vertex& b;
+  const Vertex& c;
   int k;
 };
 
@@ -124,28 +126,28 @@ int NodeWalk(QP_LinjePaalegg& profile, DT_Double* height, const DT_Double* chain
   }
   const double x = chainage->Get();
   Curves curves(profile);
-  Window w{{}, {}, {}, 0};
+  Vertex a, b, c, d;
   int index = 0;  // the position of C's node, for the cursor
-  HovedObjekt* nodeA = VertexFrom(profile.Forste(1), &w.a, &index);
-  HovedObjekt* nodeB = nodeA != nullptr ? VertexFrom(After(nodeA), &w.b, &++index) : nullptr;
+  HovedObjekt* nodeA = VertexFrom(profile.Forste(1), &a, &index);
+  HovedObjekt* nodeB = nodeA != nullptr ? VertexFrom(After(nodeA), &b, &++index) : nullptr;
   if (nodeB == nullptr) return profile.ErrorKode(-5);
-  HovedObjekt* nodeC = VertexFrom(After(nodeB), &w.c, &++index);
+  HovedObjekt* nodeC = VertexFrom(After(nodeB), &c, &++index);
   double y = 0.0;
   if (nodeC == nullptr) {
     // Two vertices: one line, extended by 1e-9 only.
     profile.AktiverForste(0);
-    if (!curves.Line(w.a, w.b, x, kFine, &y)) return profile.ErrorKode(-7);
+    if (!curves.Line(a, b, x, kFine, &y)) return profile.ErrorKode(-7);
     height->Init(y);
     return 1;
   }
-  if (!StorreEllerLik(x, w.a.x, kWindow)) {
+  if (!StorreEllerLik(x, a.x, kWindow)) {
     profile.AktiverForste(0);
     return profile.ErrorKode(-4);
   }
-  for (; nodeC != nullptr; ++w.k) {
-    Window next{w.b, w.c, {}, w.k + 1};
+  for (int k = 0; nodeC != nullptr; ++k) {
     int nextIndex = index + 1;
-    HovedObjekt* nodeD = VertexFrom(After(nodeC), &next.c, &nextIndex);
+    HovedObjekt* nodeD = VertexFrom(After(nodeC), &d, &nextIndex);
+    const Window w{a, b, c, k}, next{b, c, d, k + 1};
     if (Holds(w, x)) {
       const Step step = AnswerWindow(curves, w, nodeD != nullptr ? &next : nullptr, x, &y);
       if (step != Step::Slide) {
@@ -155,7 +157,9 @@ int NodeWalk(QP_LinjePaalegg& profile, DT_Double* height, const DT_Double* chain
         return 1;
       }
     }
-    w = next;
+    a = b;
+    b = c;
+    c = d;
     index = nextIndex;
     nodeC = nodeD;
   }

@@ -13,26 +13,11 @@ namespace {
 using detail::CurveTable;
 using detail::Outcome;
 using detail::Piece;
+using detail::StatusOf;
 
 // How far a curve may start before the end of the previous one before it counts as an overlap,
 // and where the end of the previous curve lies before the first one (as CheckCurve).
 constexpr double kOverlap = 1e-4;
-
-HeightStatus StatusOf(const Outcome& o) {
-  if (o.result == 1) return HeightStatus::Ok;
-  switch (o.code) {
-    case -5:
-      return HeightStatus::TooFewVertices;
-    case -4:
-      return HeightStatus::BeforeStart;
-    case -7:
-      return HeightStatus::OutsideSegment;
-    case -6:
-      return HeightStatus::NoGradeLine;
-    default:
-      return HeightStatus::BeyondEnd;
-  }
-}
 
 // The grade of the piece that gave the height y at x.
 double GradeOf(const CurveTable& table, const Piece& piece, double x, double y) {
@@ -64,33 +49,22 @@ double GradeOf(const CurveTable& table, const Piece& piece, double x, double y) 
 std::size_t ProfileHeights(QP_LinjePaalegg& profile, const double* chainages, std::size_t count,
                            HeightAt* out) {
   if (chainages == nullptr || out == nullptr) return 0;
-  const bool enough = profile.Antall() >= 2;
-  const CurveTable& table = detail::ProfileAccess::Table(profile);
-  std::size_t ok = 0;
-  int hint = 0;
-  double previous = -std::numeric_limits<double>::infinity();
-  for (std::size_t i = 0; i < count; ++i) {
-    const double x = chainages[i];
-    Outcome o;
-    o.code = -5;
-    if (enough) {
-      // From the previous window only when the chainages increase; otherwise a plain search.
-      o = table.Height(x, x >= previous ? &hint : nullptr);
-      previous = x;
+  if (profile.Antall() < 2) {
+    for (std::size_t i = 0; i < count; ++i) {
+      out[i] = {std::numeric_limits<double>::quiet_NaN(), HeightStatus::TooFewVertices};
     }
-    out[i].status = StatusOf(o);
-    out[i].height = o.result == 1 ? o.y : std::numeric_limits<double>::quiet_NaN();
-    ok += o.result == 1 ? 1 : 0;
+    return 0;
   }
-  return ok;
+  return detail::ProfileAccess::Table(profile).Heights(chainages, count, out);
 }
 
 HeightStatus ProfileGrade(QP_LinjePaalegg& profile, double chainage, double* grade) {
   if (profile.Antall() < 2) return HeightStatus::TooFewVertices;
   const CurveTable& table = detail::ProfileAccess::Table(profile);
-  const Outcome o = table.Height(chainage);
+  Piece piece;
+  const Outcome o = table.Height(chainage, nullptr, &piece);
   if (o.result != 1) return StatusOf(o);
-  const double g = GradeOf(table, o.piece, chainage, o.y);
+  const double g = GradeOf(table, piece, chainage, o.y);
   if (!std::isfinite(g)) return HeightStatus::NoGrade;
   if (grade != nullptr) *grade = g;
   return HeightStatus::Ok;

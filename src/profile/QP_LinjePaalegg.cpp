@@ -134,24 +134,29 @@ int QP_LinjePaalegg::GetMaxMinHeigth(DT_Double* minHeight, DT_Double* maxHeight,
   if (!(stride > 0.0)) return ErrorKode(-3);
   if ((end - position) / stride > kMaxScanSteps) return ErrorKode(-4);
 
-  // Each position is asked as HoydeIProfil asks it; the cursor and last error code end as the last
-  // height left them.
+  // Each position is asked as HoydeIProfil asks it (well inside a grade or curve the table's span
+  // answers at once); the cursor and last error code end as the last height asked left them.
   Outcome o;
   int hint = 0;
+  std::size_t span = 0;
   for (bool atEnd = false; !atEnd;) {
     // Positions at least 1e-4 below the end, then the end itself.
     atEnd = !kx::detail::MindreEnn(position, end, 1e-4);
     if (atEnd) position = end;
-    o = table.Height(position, &hint);
-    if (o.result == 0) {
-      ProfileAccess::PlaceCursor(*this, table, o);
-      return ErrorKode(o.code - 100);
+    double y = 0.0;
+    if (atEnd || !table.SpanHeight(position, &span, &y)) {
+      o = table.Height(position, &hint);
+      if (o.result == 0) {
+        ProfileAccess::PlaceCursor(*this, table, o);
+        return ErrorKode(o.code - 100);
+      }
+      y = o.y;
     }
-    if (kx::detail::StorreEnn(o.y, highest, kFine)) highest = o.y;
-    if (kx::detail::MindreEnn(o.y, lowest, kFine)) lowest = o.y;
+    if (kx::detail::StorreEnn(y, highest, kFine)) highest = y;
+    if (kx::detail::MindreEnn(y, lowest, kFine)) lowest = y;
     // A step too small to move the position on would never reach the end either.
     if (!atEnd && !(position + stride > position)) {
-      ProfileAccess::PlaceCursor(*this, table, o);
+      ProfileAccess::PlaceCursor(*this, table, table.Height(position, &hint));
       return ErrorKode(-3);
     }
     position = position + stride;

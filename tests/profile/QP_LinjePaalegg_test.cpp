@@ -104,12 +104,18 @@ TEST(QP_LinjePaalegg, RandomProfilesAgreeWithTheClosedFormAndTheObjects) {
       ClosedFormProfile closed;
       ASSERT_TRUE(closed.Build(v, shape));
       auto p = Make(v, shape);
-      for (double x : SampleChainages(closed, v, random, 30)) {
+      std::vector<double> xs = SampleChainages(closed, v, random, 30);
+      std::sort(xs.begin(), xs.end());  // the batch below, in order, reads the table's spans
+      std::vector<kx::HeightAt> batch(xs.size());
+      kx::ProfileHeights(*p, xs.data(), xs.size(), batch.data());
+      for (std::size_t i = 0; i < xs.size(); ++i) {
+        const double x = xs[i];
         double expected = 0.0;
         ASSERT_TRUE(closed.Height(x, &expected));
         const Values a = Ask(*p, x);
         EXPECT_TRUE(a[0].v == 1 && near(a[1].v, expected)) << "x=" << x << ": " << a[1] << " code "
                                                            << a[2] << ", closed form " << expected;
+        EXPECT_TRUE(std::memcmp(&batch[i].height, &a[1].v, sizeof(double)) == 0) << "batch at " << x;
       }
       const double from = random.Uniform(v.front().x, v.back().x);
       const double to = random.Uniform(from + 1, v.back().x + 1);

@@ -135,7 +135,10 @@ class KX_API DT_Nodeliste : public DataType {
   std::uint64_t Generation() const { return generation_; }
   // Puts the cursor on node with index as its position, without walking: for a derived list that
   // knows the position of one of its nodes (no check; a null node puts the cursor off the list).
-  void PlaceCursor(DT_Node* node, int index);
+  void PlaceCursor(DT_Node* node, int index) {
+    active_ = node;
+    index_ = index;
+  }
 
  private:
   // node itself (flag not 0) or its object (flag 0); null for a null node.
