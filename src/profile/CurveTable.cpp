@@ -158,6 +158,7 @@ void CurveTable::Build(QP_LinjePaalegg& profile) {
   handedOut_.clear();
   fits_.clear();
   spans_.clear();
+  spanEnds_.clear();
   int position = 0;
   for (auto* node = static_cast<DT_Node*>(profile.Forste(1)); node != nullptr;
        node = static_cast<DT_Node*>(node->GetNeste()), ++position) {
@@ -295,6 +296,7 @@ void CurveTable::BuildSpans() {
   for (int i = 0; i < n; ++i) extent[i] = {vertices_[i].x, vertices_[i].x};
   for (int k = 0; k + 2 < n; ++k) {
     const WindowFit& f = fits_[k];
+    if (f.none && f.rough.reliable) return;  // a rough circle that the walk asks, of no length
     if (f.none) continue;
     const Plan t1 = parabolic_ ? f.parabola.t1 : f.circle.t1;
     const Plan t2 = parabolic_ ? f.parabola.t2 : f.circle.t2;
@@ -310,12 +312,87 @@ void CurveTable::BuildSpans() {
   std::vector<Span> spans;
   for (int i = 0; i < n; ++i) {
     if (i > 0 && !(extent[i - 1].y <= extent[i].x)) return;  // curves that overlap
-    if (curved[i]) spans.push_back({extent[i].x + margin, extent[i].y - margin, true, i - 1});
-    if (i + 1 < n) spans.push_back({extent[i].y + margin, extent[i + 1].x - margin, false, i});
+    if (curved[i]) {
+      // The curve of window k = i - 1: the window before it (B = vertex i - 1) writes first while
+      // it holds x, then the curve's own window, which answers.
+      Span span{extent[i].x + margin, extent[i].y - margin, true, i - 1, i + 1, {}, 0, false};
+      const int before = i - 2;
+      if (before >= 0 && CurveKind(before) >= 0) {
+        span.writes[span.writeCount++] = {fits_[before].radiusCode, before, !parabolic_, true};
+      }
+      if (parabolic_) span.writes[span.writeCount++] = {fits_[i - 1].radiusCode, i - 1, false, false};
+      spans.push_back(span);
+    }
+    if (i + 1 == n) continue;
+    // The grade from vertex i to i + 1: window i - 1 (B = vertex i) answers when B has no curve or C
+    // is the last vertex; otherwise it passes on (after its writes) to window i, where B is vertex
+    // i + 1, which answers on the grade before it.
+    Span span{extent[i].y + margin, extent[i + 1].x - margin, false, i, n == 2 ? -1 : i + 1, {}, 0, false};
+    bool answered = n == 2;
+    if (i >= 1) {
+      const int kind = CurveKind(i - 1);
+      if (kind >= 0) span.writes[span.writeCount++] = {fits_[i - 1].radiusCode, i - 1, kind == 1, false};
+      answered = kind < 0 || i + 1 == n - 1;
+    }
+    if (!answered) {
+      const int kind = CurveKind(i);
+      span.writes[span.writeCount++] = {kind < 0 ? -3 : fits_[i].radiusCode, i, kind == 1, false};
+      span.vertex = i + 2;
+    }
+    spans.push_back(span);
   }
-  for (const Span& span : spans) {
-    if (span.from < span.to) spans_.push_back(span);
+  for (Span& span : spans) {
+    if (!(span.from < span.to)) continue;
+    span.fixed = true;
+    for (int w = 0; w < span.writeCount; ++w) {
+      span.fixed = span.fixed && !span.writes[w].circle && !span.writes[w].whileHeld;
+    }
+    spans_.push_back(span);
+    spanEnds_.push_back(span.to);
   }
+}
+
+int CurveTable::CurveKind(int k) const {
+  if (Lik(vertices_[k + 1].z, 0.0, kFine) || fits_[k].none) return -1;
+  return parabolic_ ? 0 : 1;
+}
+
+bool CurveTable::ApplyWrites(const Span& span, double x, int* code) const {
+  if (span.fixed) {
+    // Constants only, written whatever x: the last one stands.
+    if (span.writeCount > 0) *code = span.writes[span.writeCount - 1].code;
+    return true;
+  }
+  for (int w = 0; w < span.writeCount; ++w) {
+    const Write& write = span.writes[w];
+    // The window before a curve holds x up to its C, the curve's vertex (within 1e-6).
+    if (write.whileHeld && !(reach_[span.k + 1] > x)) continue;
+    if (!write.circle) {
+      *code = write.code;
+      continue;
+    }
+    const RoughCircle& rough = fits_[write.window].rough;
+    const double off = std::fabs(x - rough.centreX);
+    if (off > rough.radius + rough.margin) {
+      *code = 2;
+    } else if (!(off < rough.radius - rough.margin)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool CurveTable::SpanOutcome(double x, Outcome* o) const {
+  const std::size_t i =
+      std::upper_bound(spanEnds_.begin(), spanEnds_.end(), x) - spanEnds_.begin();
+  if (i == spans_.size() || !(x > spans_[i].from) || !SpanAt(i, x, &o->y)) return false;
+  const Span& span = spans_[i];
+  o->code = 0;
+  if (!ApplyWrites(span, x, &o->code)) return false;
+  o->result = 1;
+  o->cursor = span.vertex < 0 ? Outcome::Cursor::First : Outcome::Cursor::OnVertex;
+  o->vertex = span.vertex;
+  return true;
 }
 
 bool CurveTable::SpanHeight(double x, std::size_t* span, double* y) const {
@@ -325,12 +402,13 @@ bool CurveTable::SpanHeight(double x, std::size_t* span, double* y) const {
     ++i;  // the next span: chainages in order
   } else if (i >= count || !(x < spans_[i].to) || x < spans_[i].from) {
     // Any other place: the first span that ends after x.
-    i = std::upper_bound(spans_.begin(), spans_.end(), x,
-                         [](double v, const Span& s) { return v < s.to; }) -
-        spans_.begin();
+    i = std::upper_bound(spanEnds_.begin(), spanEnds_.end(), x) - spanEnds_.begin();
   }
   *span = i;
-  if (i == spans_.size() || !(x > spans_[i].from)) return false;
+  return i < count && x > spans_[i].from && SpanAt(i, x, y);
+}
+
+bool CurveTable::SpanAt(std::size_t i, double x, double* y) const {
   const Span& s = spans_[i];
   if (!s.curve) return HeightOnLine(vertices_[s.k].plan(), vertices_[s.k + 1].plan(), x, kWindow, y);
   const WindowFit& f = fits_[s.k];

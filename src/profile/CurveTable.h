@@ -74,6 +74,8 @@ class CurveTable {
   // The height at x (as Height) when x lies well inside a span (found from *span, which moves
   // on, for chainages in increasing order); false when Height must decide.
   bool SpanHeight(double x, std::size_t* span, double* y) const;
+  // Height's outcome at x, when x lies well inside a span; false when Height must decide.
+  bool SpanOutcome(double x, Outcome* o) const;
 
   int Count() const { return static_cast<int>(vertices_.size()); }
   const Vertex& At(int i) const { return vertices_[i]; }
@@ -96,11 +98,32 @@ class CurveTable {
   // neighbouring vertex), and kept clear of every tangent point and vertex by a margin well above
   // the walk's tolerances and the rough circle's margins, so that the walk's answer there is
   // known: the piece's own height, with the same operations.
+  // On a span the walk's path is known too: the window that answers (its C, vertex, is where the
+  // cursor ends; -1 for the first vertex, as for two vertices) and the last error codes its
+  // windows write on the way, in order: a constant, or (a circle) 2 where the vertical at x passes
+  // beside the circle of a window; on a curve the window before it writes only while it holds x.
+  struct Write {
+    int code;     // the constant (circle false)
+    int window;   // circle: the window whose circle is asked
+    bool circle;
+    bool whileHeld;  // only while the window before the curve's holds x
+  };
   struct Span {
     double from, to;
     bool curve;
     int k;
+    int vertex;
+    Write writes[2];
+    int writeCount;
+    bool fixed;  // constants only, none while held: the code is the same all along the span
   };
+  // The walk's writes at x into *code; false where its path is not known (x within the rough
+  // circle's margin of a circle's edge).
+  bool ApplyWrites(const Span& span, double x, int* code) const;
+  // Evaluates span i at x; false where the walk must decide.
+  bool SpanAt(std::size_t i, double x, double* y) const;
+  // Where window k's B lies: -1 no curve (radius 0, or no length), 0 a parabola, 1 a circle.
+  int CurveKind(int k) const;
 
   std::vector<Vertex> vertices_;  // the vertices in list order, as read (the copy compared)
   std::vector<double> reach_;  // x + 1e-6 of each vertex: with the vertices in order, a window
@@ -111,6 +134,7 @@ class CurveTable {
   std::vector<int> handedOut_;  // vertices whose array was handed out: compared at every query
   std::vector<WindowFit> fits_;
   std::vector<Span> spans_;  // in chainage order
+  std::vector<double> spanEnds_;  // their ends, for the search
   bool built_ = false;
   bool parabolic_ = false;
   bool searchable_ = false;

@@ -85,7 +85,9 @@ int QP_LinjePaalegg::InitFromLineHandle(const Streng&, int) { return 0; }
 int QP_LinjePaalegg::HoydeIProfil(DT_Double* height, const DT_Double* chainage) {
   if (Antall() < 2 || height == nullptr || chainage == nullptr) return ErrorKode(-5);
   const kx::detail::CurveTable& table = ProfileAccess::Table(*this);
-  const Outcome o = table.Height(chainage->Get());
+  const double x = chainage->Get();
+  Outcome o;
+  if (!table.SpanOutcome(x, &o)) o = table.Height(x);
   ProfileAccess::PlaceCursor(*this, table, o);
   ErrorKode(o.code);
   if (o.result == 1) height->Init(o.y);

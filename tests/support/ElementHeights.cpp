@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "kx/geometry/B_Linje.h"
+#include "kx/profile/ProfileQueries.h"
 #include "profile/B_Sirkel2.h"
 #include "profile/HeightWalk.h"
 
@@ -20,7 +21,7 @@ DT_Punkt PlanPoint(const Vertex& v) { return DT_Punkt(v.x, v.y, 0.0); }
 class ElementCurves {
  public:
   explicit ElementCurves(QP_LinjePaalegg& profile)
-      : profile_(profile), parabolic_(profile.Modes(1, 1) != 0) {}
+      : profile_(profile), parabolic_(profile.Modes(kx::kParabolicCurves, kx::kModesTest) != 0) {}
 
   bool Line(const Vertex& s, const Vertex& e, double x, double tolerance, double* y) {
     const DT_Punkt start(s.x, s.y, s.z), end(e.x, e.y, e.z);
