@@ -5,7 +5,8 @@
 // from the table is the walk's height bit for bit, with the same last error code and cursor.
 //
 // A query finds the first window that can hold its chainage by binary search and runs the walk's
-// decisions (AnswerWindow) from there. The search needs vertices in non-decreasing, finite
+// decisions (AnswerWindow) from there; well inside a span of a plain profile (see Span) it needs
+// not even that. The search needs vertices in non-decreasing, finite
 // chainage (within ±1e9, where the 1e-6 window test is monotonic); otherwise the table is walked
 // in list order from the first window, as the walk does. Either way nothing is fitted at query
 // time and nothing is allocated.

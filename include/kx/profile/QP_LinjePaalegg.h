@@ -25,8 +25,10 @@
 // every vertex once, with the same operations a query used to repeat, and keeps them. A query then
 // finds its window by binary search on chainage and answers from the table: O(log n), no
 // trigonometry, no allocation; the results, last error codes and cursor are exactly those of the
-// walk. Vertices out of chainage order, repeated chainages, chainages that are no finite number or
-// beyond ±1e9 are answered too, by looking at the table's windows in list order (O(n)).
+// walk (well inside a grade line or a curve of a profile in order, the table knows the walk's
+// answer there and gives it at once). Vertices out of chainage order, repeated chainages,
+// chainages that are no finite number or beyond ±1e9 are answered too, by looking at the table's
+// windows in list order (O(n)).
 // The table is never stale. It is rebuilt on the next query after any change of what it was built
 // from: the list's members (appending, inserting, removing, Sorter, also through a DT_Nodeliste* or
 // DT_PointList*), any call of a DT_Node setter (SetForrige, SetNeste, SetDette on any node),
