@@ -3,15 +3,19 @@
 // registers under the same name with its own tag, on the same seeded profiles and chainages:
 //   BM_Height_Baseline/circular/100     BM_Height_Engine/circular/100
 //   BM_MinMax_Baseline/parabolic/10km   BM_MinMax_Engine/parabolic/10km
+//   BM_Batch_Baseline/sorted/circular/100  BM_Batch_Engine/sorted/circular/100  (kQueries heights)
 // BM_Height_Elements runs the engine's walk on the library's geometry objects, one object per step
-// (the form the engine is tested against): the cost of those objects. The engine benchmarks report
-// the heap allocations per query or scan (every operator new of the process is counted).
+// (the form the engine is tested against): the cost of those objects. The batch benchmarks ask
+// kx::ProfileHeights for kQueries chainages at once, in random order or sorted. The engine
+// benchmarks report the heap allocations per query, batch or scan once the profile's curve table
+// is built (every operator new of the process is counted).
 //
 //   cmake --preset bench && cmake --build --preset bench
 //   build/bench/bench/kx_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <memory>
@@ -20,6 +24,7 @@
 #include <vector>
 
 #include "kx/geometry/DT_Punkt.h"
+#include "kx/profile/ProfileQueries.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "support/ElementHeights.h"
 #include "support/ClosedFormProfile.h"
@@ -125,6 +130,8 @@ void HeightEngine(benchmark::State& state, CurveShape shape, int vertexCount, bo
   DT_Double height;
   DT_Double chainage;
   std::size_t i = 0;
+  // The first query builds the curve table; its allocations are not those of a query.
+  profile->HoydeIProfil(&height, &chainage);
   const long before = gAllocations.load();
   for (auto _ : state) {
     chainage.Init(b.chainages[i]);
@@ -141,6 +148,8 @@ void MinMaxEngine(benchmark::State& state, CurveShape shape) {
   const std::vector<ProfileVertex> v = MakeScanProfile();
   const auto profile = MakeEngine(v, shape);
   const DT_Double from(v.front().x), to(v.front().x + kScanLength), step(kScanStep);
+  DT_Double height;
+  profile->HoydeIProfil(&height, &from);  // builds the curve table
   const long before = gAllocations.load();
   for (auto _ : state) {
     DT_Double lo, hi;
@@ -148,6 +157,34 @@ void MinMaxEngine(benchmark::State& state, CurveShape shape) {
     benchmark::DoNotOptimize(ok);
   }
   state.counters["allocs/scan"] =
+      static_cast<double>(gAllocations.load() - before) / static_cast<double>(state.iterations());
+}
+
+// kQueries heights at once, in random order or sorted, by the closed form one by one and by
+// kx::ProfileHeights.
+void BatchBaseline(benchmark::State& state, CurveShape shape, int vertexCount, bool sorted) {
+  HeightBench b = MakeHeightBench(vertexCount);
+  if (sorted) std::sort(b.chainages.begin(), b.chainages.end());
+  ClosedFormProfile profile;
+  if (!profile.Build(b.vertices, shape)) return state.SkipWithError("profile refused");
+  std::vector<double> heights(kQueries);
+  for (auto _ : state) {
+    for (std::size_t i = 0; i < kQueries; ++i) profile.Height(b.chainages[i], &heights[i]);
+    benchmark::DoNotOptimize(heights.data());
+  }
+}
+
+void BatchEngine(benchmark::State& state, CurveShape shape, int vertexCount, bool sorted) {
+  HeightBench b = MakeHeightBench(vertexCount);
+  if (sorted) std::sort(b.chainages.begin(), b.chainages.end());
+  const auto profile = MakeEngine(b.vertices, shape);
+  std::vector<kx::HeightAt> heights(kQueries);
+  kx::ProfileHeights(*profile, b.chainages.data(), kQueries, heights.data());  // builds the table
+  const long before = gAllocations.load();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kx::ProfileHeights(*profile, b.chainages.data(), kQueries, heights.data()));
+  }
+  state.counters["allocs/batch"] =
       static_cast<double>(gAllocations.load() - before) / static_cast<double>(state.iterations());
 }
 
@@ -162,6 +199,18 @@ const bool registered = [] {
                                    vertexCount, false);
       benchmark::RegisterBenchmark(("BM_Height_Elements/" + tail).c_str(), HeightEngine, shape,
                                    vertexCount, true);
+    }
+    for (int vertexCount : {10, 100, 1000}) {
+      for (bool sorted : {false, true}) {
+        const std::string tail = std::string(sorted ? "sorted/" : "random/") + shapeName + "/" +
+                                 std::to_string(vertexCount);
+        benchmark::RegisterBenchmark(("BM_Batch_Baseline/" + tail).c_str(), BatchBaseline, shape,
+                                     vertexCount, sorted)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_Batch_Engine/" + tail).c_str(), BatchEngine, shape,
+                                     vertexCount, sorted)
+            ->Unit(benchmark::kMicrosecond);
+      }
     }
     const std::string name = "BM_MinMax_Baseline/" + shapeName + "/10km";
     benchmark::RegisterBenchmark(name.c_str(), MinMaxBaseline, shape)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds the benchmarks (release) and runs them: height queries and min/max scans of the profile
-# engine, each beside a closed-form baseline on the same data. Medians of ten repetitions.
+# Builds the benchmarks (release) and runs them: height queries, batches of heights (random and
+# sorted) and min/max scans of the profile engine, each beside a closed-form baseline on the same
+# data. Medians of ten repetitions.
 # Installs the Debian packages it needs when they are missing.
 set -eu
 cd "$(dirname "$0")/.."

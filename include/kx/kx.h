@@ -36,6 +36,7 @@
 #include "kx/platform/Files.h"
 #include "kx/platform/ListBox.h"
 #include "kx/platform/MessageBox.h"
+#include "kx/profile/ProfileQueries.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "kx/profile/QP_Linjeidentitet.h"
 #include "kx/resbuf/KxResBuffer.h"

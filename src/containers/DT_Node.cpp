@@ -1,5 +1,11 @@
 #include "kx/containers/DT_Node.h"
 
+#include "containers/Edits.h"
+
+namespace kx::detail {
+std::uint64_t gNodeEdits = 0;
+}  // namespace kx::detail
+
 DT_Node::DT_Node(HovedObjekt* object) : object_(object) {}
 
 int DT_Node::KlasseType() const { return -1; }
@@ -9,8 +15,17 @@ char* DT_Node::KlasseNavn() const {
   return name;
 }
 
-void DT_Node::SetForrige(HovedObjekt* previous) { previous_ = previous; }
+void DT_Node::SetForrige(HovedObjekt* previous) {
+  previous_ = previous;
+  ++kx::detail::gNodeEdits;
+}
 
-void DT_Node::SetNeste(HovedObjekt* next) { next_ = next; }
+void DT_Node::SetNeste(HovedObjekt* next) {
+  next_ = next;
+  ++kx::detail::gNodeEdits;
+}
 
-void DT_Node::SetDette(HovedObjekt* object) { object_ = object; }
+void DT_Node::SetDette(HovedObjekt* object) {
+  object_ = object;
+  ++kx::detail::gNodeEdits;
+}

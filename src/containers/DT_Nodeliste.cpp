@@ -148,11 +148,12 @@ int DT_Nodeliste::LeggTil(HovedObjekt* obj) {
     active_ = node;
     index_ = 0;
   } else {
-    last_->SetNeste(node);
-    node->SetForrige(last_);
+    last_->LinkNeste(node);
+    node->LinkForrige(last_);
   }
   last_ = node;
   ++count_;
+  ++generation_;
   return 1;
 }
 
@@ -165,8 +166,8 @@ int DT_Nodeliste::LeggTil(DT_Nodeliste* other, int) {
     active_ = first_;
     index_ = 0;
   } else {
-    last_->SetNeste(other->first_);
-    other->first_->SetForrige(last_);
+    last_->LinkNeste(other->first_);
+    other->first_->LinkForrige(last_);
   }
   last_ = other->last_;
   count_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(count_) +
@@ -175,6 +176,7 @@ int DT_Nodeliste::LeggTil(DT_Nodeliste* other, int) {
   other->first_ = other->last_ = other->active_ = nullptr;
   other->count_ = other->index_ = 0;
   other->autoSlett_ = 0;
+  ++generation_;
   delete other;
   return 1;
 }
@@ -200,15 +202,16 @@ int DT_Nodeliste::Insert(HovedObjekt* obj, DT_Node* before) {
 
   auto* node = new DT_Node(obj);
   DT_Node* previous = PreviousOf(before);
-  node->SetForrige(previous);
-  node->SetNeste(before);
-  before->SetForrige(node);
+  node->LinkForrige(previous);
+  node->LinkNeste(before);
+  before->LinkForrige(node);
   if (previous == nullptr) {
     first_ = node;
   } else {
-    previous->SetNeste(node);
+    previous->LinkNeste(node);
   }
   ++count_;
+  ++generation_;
   // The cursor keeps its position: when the new node went in at or before the active node, that
   // position now holds the node just before the active one. A cursor off the list stays off.
   if (active_ != nullptr && position <= index_) active_ = PreviousOf(active_);
@@ -224,14 +227,15 @@ void DT_Nodeliste::RemoveActiveNode() {
   if (previous == nullptr) {
     first_ = next;
   } else {
-    previous->SetNeste(next);
+    previous->LinkNeste(next);
   }
   if (next == nullptr) {
     last_ = previous;
   } else {
-    next->SetForrige(previous);
+    next->LinkForrige(previous);
   }
   --count_;
+  ++generation_;
   if (previous == nullptr) {
     active_ = next;   // the new first node, or null when the list is now empty
     index_ = 0;
@@ -338,8 +342,9 @@ int DT_Nodeliste::Sorter(int direction) {
       HovedObjekt* earlier = active_->GetDette();
       HovedObjekt* later = next->GetDette();
       if (SorterObj(earlier, later, direction) != 0) {
-        active_->SetDette(later);
-        next->SetDette(earlier);
+        active_->Hold(later);
+        next->Hold(earlier);
+        ++generation_;
         exchanged = true;
       }
     }

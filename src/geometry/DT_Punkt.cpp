@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "containers/Edits.h"
 #include "foundation/Format.h"
 #include "geometry/Shared.h"
 #include "kx/foundation/KxBasicAPI.h"
@@ -120,7 +121,32 @@ bool FormatCoordinates(char* buffer, std::size_t size, const char* fmt, const do
 
 }  // namespace
 
+namespace kx::detail {
+std::uint64_t gPointEdits = 0;
+}  // namespace kx::detail
+
+// The tracking flags live in the padding after the decimals count.
+static_assert(sizeof(void*) != 8 || sizeof(DT_Punkt) == 48, "DT_Punkt grew");
+
+void DT_Punkt::Changed(bool handedOut) {
+  if (handedOut) tracking_ |= kHandedOut;
+  if ((tracking_ & kWatched) != 0) ++kx::detail::gPointEdits;
+}
+
 DT_Punkt::DT_Punkt(double x, double y, double z) : coords_{x, y, z} {}
+
+DT_Punkt::DT_Punkt(const DT_Punkt& other)
+    : DataType(other),
+      coords_{other.coords_[0], other.coords_[1], other.coords_[2]},
+      decimals_(other.decimals_) {}
+
+DT_Punkt& DT_Punkt::operator=(const DT_Punkt& other) {
+  DataType::operator=(other);
+  for (int i = 0; i < 3; ++i) coords_[i] = other.coords_[i];
+  decimals_ = other.decimals_;
+  Changed();
+  return *this;
+}
 
 DT_Punkt::DT_Punkt(const DT_Punkt* other)
     : coords_{other != nullptr ? other->x() : 0.0, other != nullptr ? other->y() : 0.0,
@@ -164,6 +190,7 @@ int DT_Punkt::Init(const double xyz[3]) {
 int DT_Punkt::Init(DT_Punkt* other) {
   if (other == nullptr) return 0;
   for (int i = 0; i < 3; ++i) coords_[i] = other->coords_[i];  // other may be this point
+  Changed();
   UtforEtterInit();
   return 1;
 }
@@ -172,6 +199,7 @@ int DT_Punkt::Init(double x, double y, double z) {
   coords_[0] = x;
   coords_[1] = y;
   coords_[2] = z;
+  Changed();
   UtforEtterInit();
   return 1;
 }
@@ -180,6 +208,7 @@ int DT_Punkt::InitRel(double dx, double dy, double dz) {
   coords_[0] += dx;
   coords_[1] += dy;
   coords_[2] += dz;
+  Changed();
   UtforEtterInit();
   return 1;
 }
@@ -198,6 +227,7 @@ int DT_Punkt::InitPolar(double angle, double length, const double origin[3]) {
   if (origin != nullptr) std::memmove(coords_, origin, sizeof coords_);
   coords_[0] += std::cos(angle) * length;
   coords_[1] += std::sin(angle) * length;
+  Changed();
   UtforEtterInit();
   return 1;
 }
@@ -210,6 +240,7 @@ int DT_Punkt::InitPolar(const DT_Double* angle, const DT_Double* length, const D
 double DT_Punkt::Coordinate(int i, const DT_Double* v) {
   if (v != nullptr) {
     coords_[i] = v->Get();
+    Changed();
     UtforEtterInit();
   }
   return coords_[i];
@@ -230,8 +261,16 @@ double DT_Punkt::operator[](unsigned i) const {
   return i < 3 ? coords_[i] : std::numeric_limits<double>::quiet_NaN();
 }
 
+double (*DT_Punkt::Get())[3] {
+  Changed(true);
+  return &coords_;
+}
+
 double& DT_Punkt::operator[](unsigned i) {
-  if (i < 3) return coords_[i];
+  if (i < 3) {
+    Changed(true);
+    return coords_[i];
+  }
   static double scratch;
   scratch = std::numeric_limits<double>::quiet_NaN();
   return scratch;
@@ -303,6 +342,8 @@ int DT_Punkt::Les(const char* prompt, int showCurrent, const DT_Punkt* base, int
   if (base != nullptr) std::memcpy(basePoint, base->coords_, sizeof basePoint);
   const int answer = API(nullptr)->API_PickPoint(
       coords_, static_cast<char*>(nullptr), base != nullptr ? basePoint : nullptr, flag != 0 ? 1 : 0);
+  // The host may have written the array, whatever it answered.
+  Changed();
   if (answer >= 1) {
     UtforEtterInit();
     return 1;
@@ -316,5 +357,7 @@ int DT_Punkt::Les(const char* prompt, int showCurrent, const DT_Punkt* base, int
 }
 
 int DT_Punkt::Transformer(int from, int to) {
-  return API(nullptr)->API_TranslatePoint(coords_, from, to);
+  const int answer = API(nullptr)->API_TranslatePoint(coords_, from, to);
+  Changed();
+  return answer;
 }

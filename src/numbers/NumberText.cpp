@@ -1,5 +1,6 @@
 #include "numbers/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -15,7 +16,21 @@ namespace {
 // What a caller's format reads.
 enum class Reads { Nothing, Int, Long, LongLong, Double, LongDouble, Refused };
 
-// Scans fmt for the conversions it holds. At most one is accepted, of the given kind.
+// The widest field and the longest precision a format may ask for: the text is cut at 511
+// characters anyway, and a larger one only makes printf work (for minutes at "%.2147483000f").
+constexpr int kMaxField = 511;
+
+// Skips the digits at p; false when they give a number above kMaxField.
+bool SkipField(const char*& p) {
+  int value = 0;
+  for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
+    value = std::min(value * 10 + (*p - '0'), kMaxField + 1);
+  }
+  return value <= kMaxField;
+}
+
+// Scans fmt for the conversions it holds. At most one is accepted, of the given kind, with a width
+// and a precision of at most 511.
 Reads ScanFormat(const char* fmt, bool integer) {
   Reads reads = Reads::Nothing;
   for (const char* p = fmt; *p != '\0'; ++p) {
@@ -24,11 +39,8 @@ Reads ScanFormat(const char* fmt, bool integer) {
     if (*p == '%') continue;
     if (reads != Reads::Nothing) return Reads::Refused;  // a second conversion
     while (*p != '\0' && std::strchr("-+ #0", *p) != nullptr) ++p;
-    while (std::isdigit(static_cast<unsigned char>(*p))) ++p;
-    if (*p == '.') {
-      ++p;
-      while (std::isdigit(static_cast<unsigned char>(*p))) ++p;
-    }
+    if (!SkipField(p)) return Reads::Refused;
+    if (*p == '.' && !SkipField(++p)) return Reads::Refused;
     // The length: 0 none, 'h' h or hh, 'l' l, 'q' ll, 'L' L.
     char length = 0;
     if (*p == 'h') {

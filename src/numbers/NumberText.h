@@ -15,8 +15,8 @@ namespace kx::detail {
 // (floating: f F e E g G a A with no length, l or L; integer: d i o u x X with no length, hh, h, l
 // or ll); it may hold flags, a width, a precision, other text and "%%". The integer is passed with
 // the width the length asks for. A format that would read anything else ('*', a text or pointer
-// conversion, %n, a second conversion, a lone '%') is refused: buffer becomes "" and the result is
-// false.
+// conversion, %n, a second conversion, a lone '%') or has a width or precision above 511 (more
+// than the buffers hold, and slow to format) is refused: buffer becomes "" and the result is false.
 bool FormatFloating(char* buffer, std::size_t size, const char* fmt, double value);
 bool FormatInteger(char* buffer, std::size_t size, const char* fmt, std::int32_t value);
 

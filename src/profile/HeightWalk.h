@@ -1,16 +1,17 @@
 #pragma once
 // The walk behind QP_LinjePaalegg::HoydeIProfil, over a window of three vertices A, B, C.
 //
-// It is written once for the geometry it asks (the Curves argument), so that the same walk runs
-// on plain doubles for the queries (PlainCurves) and on the library's geometry objects as the
-// reference the tests and benchmarks hold it to (ElementCurves). Curves offers, for vertices
-// with z the radius:
+// The decisions of one window are written once (AnswerWindow), for the geometry they ask (the
+// Curves argument): the library runs them on its compiled curve table (profile/CurveTable.h), the
+// tests on the library's geometry objects, one object per step, through the walk over the list's
+// nodes below (NodeWalk), the reference the table is held to bit for bit. Curves offers, for
+// vertices with z the radius:
 //   bool Line(s, e, x, tolerance, &y)  the height above x on the segment s-e (B_Linje::GetPosI_X),
 //                                      recording last error code -3 where there is none
-//   Curve At(a, b, c, x, &y)           the curve at b between the grades a-b and b-c: None when it
+//   Curve At(window, x, &y)            the curve at B between the grades A-B and B-C: None when it
 //                                      has no length, else On (y set) or Off, recording the codes
 //                                      of its own steps
-//   bool Holds(a, b, c, x)             does that curve have a length, is its tangent point T1 at
+//   bool Holds(window, x)              does that curve have a length, is its tangent point T1 at
 //                                      a finite chainage, and does x lie at or after it (within
 //                                      1e-9)? Records no code.
 
@@ -29,6 +30,14 @@ struct Vertex {
   Plan plan() const { return {x, y}; }
 };
 
+// Three consecutive vertices (held elsewhere); k numbers the windows from 0 (B the second vertex).
+struct Window {
+  const Vertex& a;
+  const Vertex& b;
+  const Vertex& c;
+  int k;
+};
+
 enum class Curve { None, On, Off };
 
 // The window test and every grade line; the radius that counts as none, the tangent points of a
@@ -36,13 +45,59 @@ enum class Curve { None, On, Off };
 inline constexpr double kWindow = 1e-6;
 inline constexpr double kFine = 1e-9;
 
-// The vertex at node; false for no node or a node whose point was cleared.
+// Does the window hold the chainage (within 1e-6 of A and C)?
+inline bool Holds(const Window& w, double x) {
+  return StorreEllerLik(x, w.a.x, kWindow) && MindreEllerLik(x, w.c.x, kWindow);
+}
+
+// Where B has no curve and the grade C-B gives a height at the chainage: does the chainage lie on
+// C's curve instead (C interior, with a curve of some length whose tangent point T1 is a finite
+// chainage at or before it, and the next window, with C in the middle, holds the chainage)? Then
+// that window answers.
+template <typename Curves>
+bool NextCurveHolds(Curves& curves, const Window& w, const Window* next, double x) {
+  double onGrade = 0.0;
+  if (Lik(w.c.z, 0.0, kFine) || !HeightOnLine(w.c.plan(), w.b.plan(), x, kWindow, &onGrade)) {
+    return false;
+  }
+  return next != nullptr && Holds(*next, x) && curves.Holds(*next, x);
+}
+
+enum class Step { Answer, Fail, Slide };
+
+// One window that holds the chainage; next is the window after it (null when C is the last
+// vertex). Answer: *y is the height. Fail: the grade line after a curve gives none (-6). Slide:
+// a later window answers, if any.
+//   B without curve: the grade C-B, else the grade B-A; neither holding the chainage, the next
+//     window. Not while the chainage lies on C's curve (NextCurveHolds): the next window answers.
+//   B with a curve: the curve; off it, the grade A-B up to B (within 1e-9), or B-C when C is the
+//     last vertex, else the next window.
+template <typename Curves>
+Step AnswerWindow(Curves& curves, const Window& w, const Window* next, double x, double* y) {
+  const Curve curve = Lik(w.b.z, 0.0, kFine) ? Curve::None : curves.At(w, x, y);
+  bool answered = curve == Curve::On && std::isfinite(*y);
+  if (curve == Curve::None) {
+    answered = !NextCurveHolds(curves, w, next, x) &&
+               (curves.Line(w.c, w.b, x, kWindow, y) || curves.Line(w.b, w.a, x, kWindow, y));
+  } else if (!answered) {
+    // Off the curve (or on it with no finite height): the grade before the vertex, or the grade
+    // after it when C is the last vertex; otherwise a later window answers.
+    const bool beforeB = MindreEllerLik(x, w.b.x, kFine);
+    if (beforeB || next == nullptr) {
+      answered = beforeB ? curves.Line(w.a, w.b, x, kWindow, y) : curves.Line(w.b, w.c, x, kWindow, y);
+      if (!answered) return Step::Fail;
+    }
+  }
+  return answered ? Step::Answer : Step::Slide;
+}
+
+// The walk over the list's nodes, in list order, as HoydeIProfil answers (the reference of the
+// tests). The vertex at node: false for no node or a node whose point was cleared.
 inline bool VertexOf(HovedObjekt* node, Vertex* v) {
   if (node == nullptr) return false;
-  auto* point = static_cast<DT_Punkt*>(static_cast<DT_Node*>(node)->GetDette());
+  const auto* point = static_cast<const DT_Punkt*>(static_cast<DT_Node*>(node)->GetDette());
   if (point == nullptr) return false;
-  const double(&xyz)[3] = *point->Get();
-  *v = {xyz[0], xyz[1], xyz[2]};
+  *v = {point->x(), point->y(), point->z()};
   return true;
 }
 
@@ -58,42 +113,20 @@ inline HovedObjekt* VertexFrom(HovedObjekt* node, Vertex* v, int* index = nullpt
   return nullptr;
 }
 
-// Where B has no curve and the grade C-B gives a height at the chainage: does the chainage lie on
-// C's curve instead (C interior, with a curve of some length whose tangent point T1 is a finite
-// chainage at or before it, and the next window, with C in the middle, holds the chainage)? Then
-// that window answers. nodeC is C's node.
-template <typename Curves>
-bool NextCurveHolds(Curves& curves, HovedObjekt* nodeC, const Vertex& b, const Vertex& c,
-                    double x) {
-  double onGrade = 0.0;
-  if (Lik(c.z, 0.0, kFine) || !HeightOnLine(c.plan(), b.plan(), x, kWindow, &onGrade)) {
-    return false;
-  }
-  Vertex d;
-  if (VertexFrom(After(nodeC), &d) == nullptr) return false;
-  if (!StorreEllerLik(x, b.x, kWindow) || !MindreEllerLik(x, d.x, kWindow)) return false;
-  return curves.Holds(b, c, d, x);
-}
-
-// The walk. After the checks of the profile and the first vertex, each window A, B, C that holds
-// the chainage (within 1e-6) is asked in list order, and the first answer counts:
-//   B without curve: the grade C-B, else the grade B-A; neither holding the chainage, the next
-//     window. Not while the chainage lies on C's curve (NextCurveHolds): the next window answers.
-//   B with a curve: the curve; off it, the grade A-B up to B (within 1e-9), or B-C when C is the
-//     last vertex (-6 when that grade gives no height), else the next window.
-// No window answering: 0 with last error code 0 (beyond the last vertex).
-// The vertices are read through the nodes, and the list's cursor is put, once, where a walk with
-// the cursor would have left it: on C when a window answers, on the first vertex when the first
+// After the checks of the profile and the first vertex, each window that holds the chainage (within
+// 1e-6) is asked in list order (AnswerWindow), and the first answer counts. No window answering: 0
+// with last error code 0 (beyond the last vertex). The list's cursor ends where a walk with the
+// cursor would leave it: on C when a window answers or fails, on the first vertex when the first
 // vertex or a two-vertex profile decides, off the list when no window answers.
 template <typename Curves>
-int HeightWalk(QP_LinjePaalegg& profile, DT_Double* height, const DT_Double* chainage) {
+int NodeWalk(QP_LinjePaalegg& profile, DT_Double* height, const DT_Double* chainage) {
   profile.ErrorKode(0);
   if (profile.Antall() < 2 || height == nullptr || chainage == nullptr) {
     return profile.ErrorKode(-5);
   }
   const double x = chainage->Get();
   Curves curves(profile);
-  Vertex a, b, c;
+  Vertex a, b, c, d;
   int index = 0;  // the position of C's node, for the cursor
   HovedObjekt* nodeA = VertexFrom(profile.Forste(1), &a, &index);
   HovedObjekt* nodeB = nodeA != nullptr ? VertexFrom(After(nodeA), &b, &++index) : nullptr;
@@ -111,38 +144,24 @@ int HeightWalk(QP_LinjePaalegg& profile, DT_Double* height, const DT_Double* cha
     profile.AktiverForste(0);
     return profile.ErrorKode(-4);
   }
-
-  for (; nodeC != nullptr; ++index, nodeC = VertexFrom(After(nodeC), &c, &index)) {
-    if (!StorreEllerLik(x, a.x, kWindow) || !MindreEllerLik(x, c.x, kWindow)) {
-      a = b;
-      b = c;
-      continue;
-    }
-    const Curve curve = Lik(b.z, 0.0, kFine) ? Curve::None : curves.At(a, b, c, x, &y);
-    bool answered = curve == Curve::On && std::isfinite(y);
-    if (curve == Curve::None) {
-      answered = !NextCurveHolds(curves, nodeC, b, c, x) &&
-                 (curves.Line(c, b, x, kWindow, &y) || curves.Line(b, a, x, kWindow, &y));
-    } else if (!answered) {
-      // Off the curve (or on it with no finite height): the grade before the vertex, or the grade
-      // after it when C is the last vertex; otherwise a later window answers.
-      Vertex after;
-      const bool beforeB = MindreEllerLik(x, b.x, kFine);
-      if (beforeB || VertexFrom(After(nodeC), &after) == nullptr) {
-        answered = beforeB ? curves.Line(a, b, x, kWindow, &y) : curves.Line(b, c, x, kWindow, &y);
-        if (!answered) {
-          profile.Aktiver(index);
-          return profile.ErrorKode(-6);
-        }
+  for (int k = 0; nodeC != nullptr; ++k) {
+    int nextIndex = index + 1;
+    HovedObjekt* nodeD = VertexFrom(After(nodeC), &d, &nextIndex);
+    const Window w{a, b, c, k}, next{b, c, d, k + 1};
+    if (Holds(w, x)) {
+      const Step step = AnswerWindow(curves, w, nodeD != nullptr ? &next : nullptr, x, &y);
+      if (step != Step::Slide) {
+        profile.Aktiver(index);
+        if (step == Step::Fail) return profile.ErrorKode(-6);
+        height->Init(y);
+        return 1;
       }
-    }
-    if (answered) {
-      profile.Aktiver(index);
-      height->Init(y);
-      return 1;
     }
     a = b;
     b = c;
+    c = d;
+    index = nextIndex;
+    nodeC = nodeD;
   }
   // Off the list, as a walk with the cursor ends.
   profile.AktiverSiste(0);

@@ -55,9 +55,11 @@ CircleCurve FitCircle(Plan a, Plan b, Plan c, double radius) {
 
 bool CutVertical(const CircleCurve& curve, double x, VerticalCut* cut, int* code) {
   // The vertical from (x, -10000) to (x, 10000), placed as DT_Punkt::InitPolar places it (its
-  // ends lie a rounding error off x).
-  const Plan start = Polar({x, 0.0}, kThreeHalfPi, kVerticalReach);
-  const Plan end = Polar({x, 0.0}, kHalfPi, kVerticalReach);
+  // ends lie a rounding error off x). The offsets are the same every time: computed once.
+  static const Plan down = Polar({0.0, 0.0}, kThreeHalfPi, kVerticalReach);
+  static const Plan up = Polar({0.0, 0.0}, kHalfPi, kVerticalReach);
+  const Plan start = {x + down.x, 0.0 + down.y};
+  const Plan end = {x + up.x, 0.0 + up.y};
   // B_Sirkel::SkjaeringMed with a line, relative to the line's start.
   const double ex = end.x - start.x;
   const double ey = end.y - start.y;
@@ -92,8 +94,12 @@ bool CutVertical(const CircleCurve& curve, double x, VerticalCut* cut, int* code
   return true;
 }
 
-int ArcAnswerAt(const CircleCurve& curve, const VerticalCut& cut) {
-  return ArcAnswer(SignedDistance(curve.t2, curve.t1, curve.centre),
+double ChordSide(const CircleCurve& curve) {
+  return SignedDistance(curve.t2, curve.t1, curve.centre);
+}
+
+int ArcAnswerAt(const CircleCurve& curve, double side, const VerticalCut& cut) {
+  return ArcAnswer(side,
                    SignedDistance(curve.centre, curve.t2, cut.low),
                    SignedDistance(curve.centre, curve.t1, cut.low),
                    SignedDistance(curve.centre, curve.t2, cut.high),

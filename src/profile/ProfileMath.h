@@ -107,7 +107,12 @@ struct VerticalCut {
 };
 bool CutVertical(const CircleCurve& curve, double x, VerticalCut* cut, int* code);
 // Which of the two intersections lie on the arc between the tangent points: 1 to 4 as ArcAnswer.
-int ArcAnswerAt(const CircleCurve& curve, const VerticalCut& cut);
+// side is the centre's signed distance from the chord T2-T1 (ChordSide), when known.
+double ChordSide(const CircleCurve& curve);
+int ArcAnswerAt(const CircleCurve& curve, double side, const VerticalCut& cut);
+inline int ArcAnswerAt(const CircleCurve& curve, const VerticalCut& cut) {
+  return ArcAnswerAt(curve, ChordSide(curve), cut);
+}
 
 // The same circle in closed form, without trigonometry, to tell quickly where a chainage lies
 // against the curve. Trusted (reliable) only where the geometry is plain: vertices in increasing

@@ -12,6 +12,7 @@
 #include "kx/geometry/B_Linje.h"
 #include "kx/geometry/B_Vinkel.h"
 #include "kx/geometry/DT_Punkt.h"
+#include "kx/profile/ProfileQueries.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "numbers/NumberText.h"
 #include "numbers/Tolerance.h"
@@ -74,7 +75,7 @@ int QP_LinjePaalegg::CalculateTangPoints(B_Linje& in, B_Linje& out, DT_Double& r
   const double r = radius.Get();
   double length = r * std::fabs(std::tan((kPi - std::fabs(between.Get())) / 2));
 
-  if (Modes(1, 1) != 0) {
+  if (Modes(kx::kParabolicCurves, kx::kModesTest) != 0) {
     const double gOut = out.StigningsTall(1.0, 1)->Get();
     const double gIn = in.StigningsTall(1.0, 0)->Get();
     length = r * std::fabs(gOut - gIn) * 0.5;
@@ -167,7 +168,7 @@ int QP_LinjePaalegg::CalculateNonSymmetricalPoints(const DT_Punkt& p1, DT_Punkt&
         "in this version !");
     return 0;
   }
-  if (Modes(1, 1) == 0) return ErrorKode(-1);
+  if (Modes(kx::kParabolicCurves, kx::kModesTest) == 0) return ErrorKode(-1);
   const DT_Punkt a(p1.x(), p1.y(), 0.0), b(p2.x(), p2.y(), 0.0), c(p3.x(), p3.y(), 0.0);
   B_Linje before(&a, &b), after(&b, &c);
   const DT_Double left(b.x() - iLeftTanDX->Get() / 2);

@@ -1,4 +1,6 @@
 target_sources(kx PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CurveTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProfileQueries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QP_Linjeidentitet.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QP_LinjePaalegg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QP_LinjePaaleggTangent.cpp)

@@ -15,7 +15,12 @@
 #include <vector>
 
 #include "kx/containers/DT_Node.h"
+#include "kx/foundation/FlatExports.h"
+#include "kx/foundation/KxBasicAPI.h"
 #include "kx/geometry/B_Linje.h"
+#include "kx/profile/ProfileQueries.h"
+#include "kx/numbers/DT_Float.h"
+#include "kx/numbers/DT_Longint.h"
 #include "kx/profile/QP_Linjeidentitet.h"
 #include "profile/B_Linje2.h"
 #include "profile/B_Sirkel2.h"
@@ -42,17 +47,19 @@ std::unique_ptr<QP_LinjePaalegg> Make(const std::vector<ProfileVertex>& v, Curve
 }
 
 // HoydeIProfil at x: the result, the height (-7 when untouched) and the last error code. Held to
-// the walk on the geometry objects (the same result, bits and code), and never a height that is
-// no number.
+// the walk on the geometry objects (the same result, bits, code and cursor), and never a height
+// that is no number.
 Values Ask(QP_LinjePaalegg& p, double x) {
   DT_Double height(-7.0), walked(-7.0);
   const DT_Double at(x);
-  const int result = p.HoydeIProfil(&height, &at), code = LastCode();
+  const int result = p.HoydeIProfil(&height, &at), code = LastCode(), index = p.Index();
+  HovedObjekt* const cursor = p.Aktiv(1);
   const int walkResult = kx::test::HeightWithElements(p, &walked, &at);
   const double h = height.Get(), w = walked.Get();
-  EXPECT_TRUE(result == walkResult && code == LastCode() && std::memcmp(&h, &w, sizeof h) == 0)
-      << "x=" << x << ": " << result << " " << h << " code " << code << ", objects " << walkResult
-      << " " << w << " code " << LastCode();
+  EXPECT_TRUE(result == walkResult && code == LastCode() && std::memcmp(&h, &w, sizeof h) == 0 &&
+              cursor == p.Aktiv(1) && index == p.Index())
+      << "x=" << x << ": " << result << " " << h << " code " << code << " cursor " << index
+      << ", objects " << walkResult << " " << w << " code " << LastCode() << " cursor " << p.Index();
   EXPECT_FALSE(result == 1 && !std::isfinite(h)) << "x=" << x;
   return {result, h, code};
 }
@@ -99,12 +106,18 @@ TEST(QP_LinjePaalegg, RandomProfilesAgreeWithTheClosedFormAndTheObjects) {
       ClosedFormProfile closed;
       ASSERT_TRUE(closed.Build(v, shape));
       auto p = Make(v, shape);
-      for (double x : SampleChainages(closed, v, random, 30)) {
+      std::vector<double> xs = SampleChainages(closed, v, random, 30);
+      std::sort(xs.begin(), xs.end());  // the batch below, in order, reads the table's spans
+      std::vector<kx::HeightAt> batch(xs.size());
+      kx::ProfileHeights(*p, xs.data(), xs.size(), batch.data());
+      for (std::size_t i = 0; i < xs.size(); ++i) {
+        const double x = xs[i];
         double expected = 0.0;
         ASSERT_TRUE(closed.Height(x, &expected));
         const Values a = Ask(*p, x);
         EXPECT_TRUE(a[0].v == 1 && near(a[1].v, expected)) << "x=" << x << ": " << a[1] << " code "
                                                            << a[2] << ", closed form " << expected;
+        EXPECT_TRUE(std::memcmp(&batch[i].height, &a[1].v, sizeof(double)) == 0) << "batch at " << x;
       }
       const double from = random.Uniform(v.front().x, v.back().x);
       const double to = random.Uniform(from + 1, v.back().x + 1);
@@ -158,6 +171,114 @@ TEST(QP_LinjePaalegg, BrokenProfilesBehaveAsTheObjectsDo) {
     ASSERT_FALSE(HasFailure()) << "seed " << seed;
   }
   EXPECT_GT(minusSix, 0);
+}
+
+// A profile whose Sorter orders the vertices by chainage: Sorter exchanges objects between nodes.
+class SortingProfile : public QP_LinjePaalegg {
+  int SorterObj(HovedObjekt* a, HovedObjekt* b, int) override {
+    return a != nullptr && b != nullptr && static_cast<DT_Punkt*>(a)->x() > static_cast<DT_Punkt*>(b)->x();
+  }
+};
+
+// A host whose transformation moves the point up, and whose failed pick leaves what it wrote.
+struct MovingHost : KxBasicAPI {
+  int API_TranslatePoint(double* p, int, int) override { return p[1] += 1.5, 1; }
+  int API_PickPoint(double* p, char*, double*, unsigned long) override { return p[0] += 0.25, 0; }
+};
+
+// Random edits of every kind between queries; every height, code and cursor (and the batch) is
+// held to the uncached walk on the objects, every scan to a fresh copy's.
+TEST(QP_LinjePaalegg, TheCurveTableFollowsEveryEdit) {
+  MovingHost host;
+  const std::intptr_t previous = DOVERO01_GetSystemLong(2);
+  DOVERO01_SetSystemLong(2, reinterpret_cast<std::intptr_t>(static_cast<KxBasicAPI*>(&host)));
+  for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
+    RandomSource random(seed);
+    auto p = std::make_unique<SortingProfile>();
+    for (const ProfileVertex& v : RandomProfile(random, random.Int(2, 8))) p->LeggTil(new DT_Punkt(v.x, v.y, v.r));
+    p->Modes(random.Int(0, 1), kx::kModesReplace);
+    double* held = nullptr;  // a vertex's array handed out in an earlier round
+    for (int round = 0; round < 8; ++round) {
+      const int n = p->Antall();
+      const auto at = [&] { return random.Int(0, std::max(n - 1, 0)); };
+      DT_Punkt* pt = n > 0 ? static_cast<DT_Punkt*>(p->GetIndex(at(), 0)) : nullptr;
+      const double x0 = n > 0 && pt != nullptr ? pt->x() : 100.0, dx = random.Uniform(-300, 300);
+      DT_Nodeliste* list = p.get();
+      DT_PointList* points = p.get();
+      auto* node = n > 0 ? static_cast<DT_Node*>(p->GetIndex(at(), 1)) : nullptr;
+      const int kind = random.Int(0, 23);
+      if (held != nullptr) held[1] += 0.3;  // no notice
+      if (kind == 2 || kind == 3 || kind == 4 || kind == 9 || kind == 20 || kind == 21 || kind == 22) held = nullptr;
+      if (kind == 0 || n < 2) p->LeggTil(new DT_Punkt(x0 + std::fabs(dx), random.Uniform(0, 500), random.Chance(0.5) ? 0 : 2000));
+      if (kind == 1) list->Insert(new DT_Punkt(x0 + dx, random.Uniform(0, 500), random.Chance(0.5) ? 0 : random.LogUniform(300, 30000)), at());
+      if (kind == 2) delete list->GetIndex(at(), 0), list->SlettIndex(p->Index());
+      if (kind == 3 && pt != nullptr) points->SlettObjekt(pt);
+      if (kind == 4) p->Aktiver(at()), delete p->TaUtAktiv(), delete p->TaUtForste();
+      if (kind == 5) list->Sorter(1);
+      if (kind == 6) {
+        auto* other = new DT_PointList;
+        other->LeggTil(new DT_Punkt(x0 + 5000, 10, 0));
+        list->LeggTil(other, 0);
+      }
+      if (kind == 7) {
+        DT_PointList other;
+        other.LeggTil(new DT_Punkt(x0 - 50, 20, 500));
+        points->Init(&other);
+      }
+      if (kind == 8 && node != nullptr && node->GetNeste() != nullptr) {  // two nodes exchange points
+        auto* next = static_cast<DT_Node*>(node->GetNeste());
+        HovedObjekt* o = node->GetDette();
+        node->SetDette(next->GetDette()), next->SetDette(o);
+      }
+      if (kind == 9 && node != nullptr) delete node->GetDette(), node->SetDette(nullptr);
+      if (kind == 10 && node != nullptr) node->SetNeste(node->GetNeste()), node->SetForrige(node->GetForrige());
+      if (pt != nullptr) {
+        const DT_Double v(x0 + dx / 100);
+        if (kind == 11) pt->Init(x0 + dx / 50, random.Uniform(0, 500), pt->z());
+        if (kind == 12) random.Chance(0.5) ? pt->InitRel(0, 0.5, 100) : pt->InitPolar(0.1, dx, nullptr);
+        if (kind == 13) (random.Chance(0.5) ? pt->x(&v) : pt->z(&v)), pt->y(&v);
+        if (kind == 14) *pt = DT_Punkt(x0, dx, 0);
+        if (kind == 15) (*pt->Get())[1] += 0.5, (*pt)[2] = random.Chance(0.2) ? kNaN : 800;
+        if (kind == 16) held = *pt->Get();
+        if (kind == 17) pt->Transformer(1, 2);
+        if (kind == 18 && pt->Les() != 0) ADD_FAILURE() << "a failed pick";
+      }
+      if (kind == 19) p->Modes(random.Int(0, 1), random.Int(2, 3));
+      if (kind == 20) p = std::make_unique<SortingProfile>(*p);
+      if (kind == 21) {
+        SortingProfile other;
+        other.LeggTil(new DT_Punkt(0, 1, 0)), other.LeggTil(new DT_Punkt(100, 2, 1000)), other.LeggTil(new DT_Punkt(dx + 400, 0, 0));
+        *p = random.Chance(0.5) ? other : SortingProfile(*p);
+      }
+      if (kind == 22) {
+        DT_Double low(x0 - 10), high(x0 + 900);
+        points->Klipp(&low, nullptr, &high, nullptr);
+      }
+      // kind 23: no edit, the table stays.
+      std::vector<double> xs = {random.Uniform(x0 - 500, x0 + 3000), x0 + 1e-6, x0 - 1e-6, random.Uniform(x0 - 50, x0 + 50)};
+      std::vector<kx::HeightAt> batch(xs.size());
+      p->HovedObjekt::ErrorKode(77);
+      HovedObjekt* const before = p->Aktiv(1);
+      kx::ProfileHeights(*p, xs.data(), xs.size(), batch.data());
+      ASSERT_TRUE(LastCode() == 77 && p->Aktiv(1) == before) << "the batch moved the cursor or code";
+      for (std::size_t i = 0; i < xs.size(); ++i) {
+        const Values a = Ask(*p, xs[i]);
+        EXPECT_TRUE(a[0] == 1 ? batch[i].status == kx::HeightStatus::Ok && batch[i].height == a[1].v
+                              : batch[i].status != kx::HeightStatus::Ok && std::isnan(batch[i].height));
+      }
+      if (random.Chance(0.2) && n >= 2) {
+        SortingProfile fresh(*p);
+        const double from = random.Uniform(x0 - 200, x0), to = from + random.Uniform(1, 2000), step = random.LogUniform(10, 500);
+        const CaseAnswer mine = Scan(*p, from, to, step), theirs = Scan(fresh, from, to, step);
+        // The copy has no nodes without a point: then the cursors are not comparable.
+        const bool sameNodes = p->Antall() == fresh.Antall();
+        EXPECT_TRUE(mine.ok == theirs.ok && mine.code == theirs.code && mine.values == theirs.values &&
+                    (!sameNodes || ((p->Aktiv(1) == nullptr) == (fresh.Aktiv(1) == nullptr) && p->Index() == fresh.Index())));
+      }
+      ASSERT_FALSE(HasFailure()) << "seed " << seed << " round " << round << " edit " << kind;
+    }
+  }
+  DOVERO01_SetSystemLong(2, previous);
 }
 
 // The codes a height leaves that the case file cannot show, and where the cursor stays.
@@ -256,10 +377,29 @@ TEST(QP_LinjePaalegg, CheckCurveShowsOverlaps) {
   EXPECT_EQ(overlap->CheckCurve(), 0);
   host.Api().texts[17346] = "Overlapp %s";  // a text that cannot take the numbers: the default
   EXPECT_EQ(overlap->CheckCurve(), 0);
+  host.Api().texts[17346] = "%f %.2147483000f";  // a precision no buffer holds: the default
+  EXPECT_EQ(overlap->CheckCurve(), 0);
   const std::string message = "Box[kxlib|0] Overlapped tangentpoints in sections between ";
   EXPECT_EQ(host.Lines(), (Texts{message + "150.00 and 150.00 !", message + "108.47 and 133.29 !",
                                  "Box[kxlib|0] Overlapp 108.5-133.291",
-                                 message + "108.47 and 133.29 !"}));
+                                 message + "108.47 and 133.29 !", message + "108.47 and 133.29 !"}));
+}
+
+TEST(QP_LinjePaalegg, FormatsWithHugeFieldsAreRefused) {
+  for (const Row& r : Table("profile/profile.cases", "format")) {
+    DT_Double d(1.5);
+    DT_Float f(1.5f);
+    DT_Int i(15);
+    DT_Longint l(15);
+    DT_Punkt p(1, 2, 3);
+    const std::string kind = r.S(0, 0);
+    char* fmt = const_cast<char*>(r.S(0, 1).c_str());
+    d.ErrorKode(U);
+    const std::string text = kind == "double" ? d.SomChar(fmt) : kind == "float" ? f.SomChar(fmt)
+                           : kind == "int"    ? i.SomChar(fmt) : kind == "long"  ? l.SomChar(fmt)
+                                              : p.SomChar(fmt);
+    EXPECT_EQ((Values{text.empty() ? -1 : double(text.size()), LastCode()}), (Values{r.I(1), r.I(1) < 0 ? -1 : U})) << r.where;
+  }
 }
 
 TEST(QP_LinjePaalegg, NonSymmetricalPoints) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "kx/geometry/B_Linje.h"
+#include "kx/profile/ProfileQueries.h"
 #include "profile/B_Sirkel2.h"
 #include "profile/HeightWalk.h"
 
@@ -20,7 +21,7 @@ DT_Punkt PlanPoint(const Vertex& v) { return DT_Punkt(v.x, v.y, 0.0); }
 class ElementCurves {
  public:
   explicit ElementCurves(QP_LinjePaalegg& profile)
-      : profile_(profile), parabolic_(profile.Modes(1, 1) != 0) {}
+      : profile_(profile), parabolic_(profile.Modes(kx::kParabolicCurves, kx::kModesTest) != 0) {}
 
   bool Line(const Vertex& s, const Vertex& e, double x, double tolerance, double* y) {
     const DT_Punkt start(s.x, s.y, s.z), end(e.x, e.y, e.z);
@@ -32,7 +33,8 @@ class ElementCurves {
     return true;
   }
 
-  Curve At(const Vertex& a, const Vertex& b, const Vertex& c, double x, double* y) {
+  Curve At(const Window& w, double x, double* y) {
+    const Vertex &a = w.a, &b = w.b, &c = w.c;
     const DT_Double at(x);
     if (parabolic_) {
       B_Linje in, out;
@@ -62,7 +64,8 @@ class ElementCurves {
     }
   }
 
-  bool Holds(const Vertex& a, const Vertex& b, const Vertex& c, double x) {
+  bool Holds(const Window& w, double x) {
+    const Vertex &a = w.a, &b = w.b, &c = w.c;
     const int code = profile_.ErrorKode(-9999);
     bool curved = false;
     double t1x = 0.0;
@@ -110,7 +113,7 @@ class ElementCurves {
 }  // namespace
 
 int HeightWithElements(QP_LinjePaalegg& profile, DT_Double* height, const DT_Double* chainage) {
-  return HeightWalk<ElementCurves>(profile, height, chainage);
+  return NodeWalk<ElementCurves>(profile, height, chainage);
 }
 
 }  // namespace kx::test

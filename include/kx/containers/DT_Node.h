@@ -16,7 +16,9 @@ class KX_API DT_Node : public DataType {
   char* KlasseNavn() const override;
 
   // Store the link to the preceding node, the link to the following node, and the payload. No
-  // checks: changing the links of a node that belongs to a list breaks that list.
+  // checks: changing the links of a node that belongs to a list breaks that list. Each call counts
+  // as an edit of every list (a profile's compiled curve table is rebuilt on its next query), since
+  // the node does not know its list; the lists link their own nodes without these.
   void SetForrige(HovedObjekt* previous);
   void SetNeste(HovedObjekt* next);
   void SetDette(HovedObjekt* object);
@@ -27,6 +29,12 @@ class KX_API DT_Node : public DataType {
   HovedObjekt* GetDette() const { return object_; }
 
  private:
+  // The list links and fills its own nodes through these, which count as no edit of other lists.
+  friend class DT_Nodeliste;
+  void LinkForrige(HovedObjekt* previous) { previous_ = previous; }
+  void LinkNeste(HovedObjekt* next) { next_ = next; }
+  void Hold(HovedObjekt* object) { object_ = object; }
+
   HovedObjekt* previous_ = nullptr;
   HovedObjekt* next_ = nullptr;
   HovedObjekt* object_;

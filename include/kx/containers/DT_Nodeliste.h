@@ -127,6 +127,19 @@ class KX_API DT_Nodeliste : public DataType {
   // after as many passes as there are nodes. The cursor ends off the list. Always 1.
   int Sorter(int direction);
 
+ protected:
+  // Grows with every change of this list's chain of nodes or of the objects its nodes hold, made by
+  // any member (also through a base pointer or a derived class): appending, inserting, removing,
+  // moving another list in, Sorter's exchanges. Calls of DT_Node's public setters are counted
+  // apart (they do not know their list). For caches that depend on the list's contents.
+  std::uint64_t Generation() const { return generation_; }
+  // Puts the cursor on node with index as its position, without walking: for a derived list that
+  // knows the position of one of its nodes (no check; a null node puts the cursor off the list).
+  void PlaceCursor(DT_Node* node, int index) {
+    active_ = node;
+    index_ = index;
+  }
+
  private:
   // node itself (flag not 0) or its object (flag 0); null for a null node.
   static HovedObjekt* RetNode(DT_Node* node, int flag);
@@ -141,4 +154,5 @@ class KX_API DT_Nodeliste : public DataType {
   std::int32_t count_ = 0;
   std::int32_t index_ = 0;
   std::int32_t autoSlett_;
+  std::uint64_t generation_ = 0;
 };

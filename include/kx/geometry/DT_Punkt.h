@@ -22,6 +22,15 @@
 //   6       x and y       nothing              the x-y plane
 //   other   nothing       nothing              the x-y plane (0 is the usual value)
 //
+// Watched points: a vertical profile's compiled curve table keeps a copy of its vertices and
+// watches their points. Every change of a watched point (the Init and InitRel forms, InitPolar, the
+// coordinate setters, assignment, Les, Transformer) and every non-const raw access (Get(),
+// operator[]) is counted process-wide before the hook runs, so that the table compares its copy on
+// its next query. A raw access also marks the point for good: the caller may keep the array and
+// write through it later, so a table compares such a point at every query. The host writes
+// through the array only during Les and Transformer. Points that no table watches are not
+// counted; copies of a point are not watched.
+//
 // Shared results: AvstandTil and AngleTo without a result object return a DT_Double that belongs
 // to the operation (one for each operation, shared by all points), and SomChar returns the text of
 // one Streng that belongs to it. The next call of the same operation overwrites them; the caller
@@ -33,6 +42,9 @@
 #include "kx/foundation/DataType.h"
 
 class DT_Double;
+namespace kx::detail {
+struct PointAccess;
+}  // namespace kx::detail
 
 class KX_API DT_Punkt : public DataType {
  public:
@@ -46,9 +58,9 @@ class KX_API DT_Punkt : public DataType {
   // (xyz[0], xyz[1], xyz[2]), two decimals shown; (0, 0, 0) for a null array.
   explicit DT_Punkt(const double xyz[3]);
   // Copy construction and assignment copy the class type, the coordinates and the shown decimals.
-  // Neither runs the hook.
-  DT_Punkt(const DT_Punkt& other) = default;
-  DT_Punkt& operator=(const DT_Punkt& other) = default;
+  // Neither runs the hook. Assignment counts as a change of this point (see Watched points).
+  DT_Punkt(const DT_Punkt& other);
+  DT_Punkt& operator=(const DT_Punkt& other);
   ~DT_Punkt() override;
   // Identity: -1 and "DT_Punkt".
   int KlasseType() const override;
@@ -62,7 +74,8 @@ class KX_API DT_Punkt : public DataType {
   // the printf rules with x, y and z; it may read them with up to three conversions of the kinds
   // f F e E g G a A (with flags, width, precision and the length l or L), in that order, and may
   // hold any other text and "%%". Any other format (a fourth conversion, an integer or text
-  // conversion, '*', a lone '%') gives an empty text and last error code -1. Cut at 511 characters.
+  // conversion, '*', a lone '%', a width or precision above 511) gives an empty text and last error
+  // code -1. Cut at 511 characters.
   virtual char* SomChar(char* fmt = nullptr);
   template <typename C, kx::IfConstChar<C> = 0>
   char* SomChar(C* fmt) {
@@ -112,11 +125,14 @@ class KX_API DT_Punkt : public DataType {
   double x() const;
   double y() const;
   double z() const;
-  // The point's own array of three doubles (x, y, z). Writes through it bypass the hook.
-  double (*Get())[3] { return &coords_; }
+  // The point's own array of three doubles (x, y, z). Writes through it bypass the hook. The
+  // non-const form marks the point as handed out (see Watched points); read through a const point
+  // to avoid that.
+  double (*Get())[3];
   const double (*Get() const)[3] { return &coords_; }
-  // Coordinate i for i = 0, 1, 2 (x, y, z). A write through the reference bypasses the hook. Any
-  // other index reads a NaN, and writes through its reference go nowhere (a scratch value).
+  // Coordinate i for i = 0, 1, 2 (x, y, z). A write through the reference bypasses the hook; the
+  // non-const form marks the point as handed out. Any other index reads a NaN, and writes through
+  // its reference go nowhere (a scratch value).
   double operator[](unsigned i) const;
   double& operator[](unsigned i);
 
@@ -165,9 +181,18 @@ class KX_API DT_Punkt : public DataType {
   int Transformer(int from, int to);
 
  private:
+  friend struct kx::detail::PointAccess;
+  // The tracking flags: a compiled curve table watches the point; its array was handed out.
+  static constexpr std::uint8_t kWatched = 1;
+  static constexpr std::uint8_t kHandedOut = 2;
+
   // Coordinate i, set from a non-null v first (hook).
   double Coordinate(int i, const DT_Double* v);
+  // Counts a change (or, with handedOut, a raw access) of a watched point; before the hook runs.
+  void Changed(bool handedOut = false);
 
   double coords_[3];
   std::int32_t decimals_ = 2;
+  // In the padding after the decimals: the point is no larger for it.
+  std::uint8_t tracking_ = 0;
 };

@@ -102,8 +102,8 @@ class KX_API DT_Double : public DT_Desimaltall {
   // decimal point for 0). With fmt the value is formatted by the printf rules; fmt must read the
   // value with exactly one of the conversions f F e E g G a A (optionally with flags, width,
   // precision and the length l or L) and may hold any other text and "%%". Any other format (an
-  // integer or text conversion, '*', two conversions, a lone '%') gives an empty text and last
-  // error code -1. The text is cut at 511 characters.
+  // integer or text conversion, '*', two conversions, a lone '%', a width or precision above 511)
+  // gives an empty text and last error code -1. The text is cut at 511 characters.
   char* SomChar(char* fmt = nullptr) override;
   // The number of significant decimals of the value shown with six decimals ("%f"): the digits
   // after the point up to the last one that is not 0, so 0 to 6; 0 for NaN and infinities. So

@@ -42,7 +42,8 @@ class KX_API DT_Int : public DT_Heltall {
   // SomChar of any of them. Without fmt: "%d". With fmt the value is formatted by the printf rules;
   // fmt must read it with exactly one of the conversions d i o u x X (optionally with flags, width,
   // precision and the length hh, h, l or ll) and may hold other text and "%%". Any other format
-  // gives an empty text and last error code -1. The text is cut at 511 characters.
+  // (also a width or precision above 511) gives an empty text and last error code -1. The text is
+  // cut at 511 characters.
   char* SomChar(char* fmt = nullptr) override;
 
   // Reads the value through the current host interface (which must be an IO_Enhet), as

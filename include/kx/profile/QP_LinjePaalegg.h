@@ -15,15 +15,34 @@
 // clear, vertical curves are circular arcs. The profile adds an identity text, a group number and a
 // theme code for its host; none of them takes part in a computation.
 //
-// The heights: HoydeIProfil walks the vertices from the first through a window of three (A, B, C)
-// until the window holds the chainage, and answers on a grade line or on the curve of the middle
-// vertex. A query costs time linear in the number of vertices; it allocates nothing. Every query
-// moves the list's cursor and changes no vertex, so a caller walking the list must not interleave
-// its walk with queries.
+// The heights: HoydeIProfil looks at the vertices through a window of three (A, B, C), in list
+// order from the first, until a window holds the chainage, and answers on a grade line or on the
+// curve of the middle vertex. Every query moves the list's cursor (to where a walk with the cursor
+// would leave it) and changes no vertex, so a caller walking the list must not interleave its walk
+// with queries.
+//
+// The compiled curve table: on first need the profile reads its vertices and fits the curve of
+// every vertex once, with the same operations a query used to repeat, and keeps them. A query then
+// finds its window by binary search on chainage and answers from the table: O(log n), no
+// trigonometry, no allocation; the results, last error codes and cursor are exactly those of the
+// walk (well inside a grade line or a curve of a profile in order, the table knows the walk's
+// answer there and gives it at once). Vertices out of chainage order, repeated chainages,
+// chainages that are no finite number or beyond ±1e9 are answered too, by looking at the table's
+// windows in list order (O(n)).
+// The table is never stale. It is rebuilt on the next query after any change of what it was built
+// from: the list's members (appending, inserting, removing, Sorter, also through a DT_Nodeliste* or
+// DT_PointList*), any call of a DT_Node setter (SetForrige, SetNeste, SetDette on any node),
+// Modes, and a change of a vertex (DT_Punkt's setters, assignment, Les, Transformer, and writes
+// through Get() or operator[]). Checking costs constant time when nothing changed; after a change
+// of some point it compares its copy of the vertices (no trigonometry). A vertex whose array was
+// handed out (non-const Get() or operator[], see DT_Punkt.h) is compared at every query, since it
+// may change without notice. A copy or assignment of a profile starts without a table.
 //
 // Copying: the copy constructor and assignment make new vertices (as DT_PointList copies) and copy
 // the group number, theme code, identity and modes.
 //
+// Queries of many heights, grades and curve descriptions on plain doubles: kx/profile/
+// ProfileQueries.h, which also names the bits and operations of the modes word.
 //
 // Results: 1 for success, 0 for failure with the last error code (ErrorKode(-9999)) naming the
 // cause, as each member says.
@@ -35,13 +54,17 @@
 
 class B_Linje;
 class DT_Punkt;
+namespace kx::detail {
+class CurveTable;
+struct ProfileAccess;
+}  // namespace kx::detail
 
 class KX_API QP_LinjePaalegg : public DT_PointList {
  public:
   // An empty profile: group number and theme code 0.0, empty identity, modes 0 (circular curves).
   QP_LinjePaalegg();
-  QP_LinjePaalegg(const QP_LinjePaalegg& other) = default;
-  QP_LinjePaalegg& operator=(const QP_LinjePaalegg& other) = default;
+  QP_LinjePaalegg(const QP_LinjePaalegg& other);
+  QP_LinjePaalegg& operator=(const QP_LinjePaalegg& other);
   ~QP_LinjePaalegg() override;
   // Identity: -1 and "QP_LinjePaalegg".
   int KlasseType() const override;
@@ -99,9 +122,12 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
   // least 1e-4 below *to (the last vertex's chainage when null), then *to itself. Writes *minHeight
   // and *maxHeight where not null. The running values start at 999999.9 and -999999.9, and a height
   // replaces them only when beyond them by 1e-9. 0 with last error code -1 when both outputs are
-  // null, -2 for fewer than two vertices, -3 when from is not below to by more than 1e-9, when step
-  // is not positive or a NaN, or when step is too small to move the position on (the scan would
-  // never end), and a failing height's code minus 100 (outputs untouched).
+  // null, -2 for fewer than two vertices, -3 when from is not below to by more than 1e-9, when an
+  // end is not a finite number, when step is not positive or a NaN, or when step is too small to
+  // move the position on (the scan would never end), -4 when the scan would take more than
+  // 10 000 000 steps ((to - from) / step above 1e7; about a second of heights), and a failing
+  // height's code minus 100 (outputs untouched). The cursor and the last error code end as the
+  // last height asked left them. Each height costs O(1) for a scan in increasing chainage.
   int GetMaxMinHeigth(DT_Double* minHeight, DT_Double* maxHeight, const DT_Double* from = nullptr,
                       const DT_Double* to = nullptr, const DT_Double* step = nullptr);
 
@@ -126,7 +152,8 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
   // previous vertex, when that has none), by more than 1e-4. On an overlap shows the host's text
   // number 17346, by default "Overlapped tangentpoints in sections between %.2f and %.2f !", with
   // the start of the curve and the end of the previous one, in the application's message box, and
-  // returns 0. 1 when nothing overlaps, also for fewer than three vertices. Moves the cursor.
+  // returns 0. A host text that would read anything but two floating-point numbers (or asks for a
+  // width or precision above 511) is not used: the default is shown. 1 when nothing overlaps, also for fewer than three vertices. Moves the cursor.
   int CheckCurve();
   // The tangent points of an unsymmetrical parabola at p2 (p1 the previous vertex, p3 the next):
   // T1 on p1-p2 at chainage p2.x - *iLeftTanDX/2, T2 on p2-p3 at p2.x + *iRightTanDX/2. Then p2
@@ -139,8 +166,21 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
                                     const DT_Double* iLeftTanDX, const DT_Double* iRightTanDX);
 
  private:
+  friend class kx::detail::CurveTable;
+  friend struct kx::detail::ProfileAccess;
+  // The compiled curve table, built on first need; a copy starts without one.
+  class TableSlot {
+   public:
+    TableSlot() = default;
+    TableSlot(const TableSlot&) {}
+    TableSlot& operator=(const TableSlot&);
+    ~TableSlot();
+    kx::detail::CurveTable* table = nullptr;
+  };
+
   DT_Double gruppeNummer_;
   DT_Double temakode_;
   Streng linjeIdentitet_;
   DT_Int modes_;
+  TableSlot table_;
 };
