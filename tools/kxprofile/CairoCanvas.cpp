@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Drawing.h"
+#include "Plot.h"
 
 namespace kx::tool {
 
@@ -106,10 +107,6 @@ void ReleaseFontCaches() {
 }
 
 }  // namespace
-
-int PngPixels(double millimetres, double pixelsPerMm) {
-  return static_cast<int>(std::ceil(millimetres * pixelsPerMm - 1e-9));
-}
 
 std::string WritePng(const ProfileDrawing& drawing, const std::string& path, double pixelsPerMm) {
   const int width = PngPixels(drawing.Width(), pixelsPerMm);

@@ -32,7 +32,5 @@ class ProfileDrawing;
 // "" on success, else the reason.
 std::string WritePng(const ProfileDrawing& drawing, const std::string& path, double pixelsPerMm);
 std::string WritePdf(const ProfileDrawing& drawing, const std::string& path);
-// The size in pixels of the PNG of a drawing of width x height mm.
-int PngPixels(double millimetres, double pixelsPerMm);
 
 }  // namespace kx::tool

@@ -1,6 +1,7 @@
 #include "Plot.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 
@@ -30,6 +31,10 @@ std::optional<PlotFormat> PlotFormatOf(const std::string& path) {
   if (ext == ".PDF") return PlotFormat::Pdf;
   if (ext == ".DXF") return PlotFormat::Dxf;
   return std::nullopt;
+}
+
+int PngPixels(double millimetres, double pixelsPerMm) {
+  return static_cast<int>(std::ceil(millimetres * pixelsPerMm - 1e-9));
 }
 
 std::string SvgDocument(const ProfileDrawing& drawing) {

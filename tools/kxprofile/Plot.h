@@ -15,6 +15,8 @@ std::optional<PlotFormat> PlotFormatOf(const std::string& path);
 
 // PNG resolution: 5 pixels a millimetre (127 dots per inch).
 inline constexpr double kPngPixelsPerMm = 5.0;
+// The pixels of the PNG across a length of the page (mm): rounded up.
+int PngPixels(double millimetres, double pixelsPerMm);
 
 // Writes the drawing to path in format: "" on success, else the reason.
 std::string WritePlot(const ProfileDrawing& drawing, const std::string& path, PlotFormat format);
