@@ -146,9 +146,7 @@ class TextReader {
     if (logical_ >= End().logical) return 0;  // at or beyond the end of the file
     const std::size_t at = static_cast<std::size_t>(logical_ - block_.logical);
     std::size_t n = std::min(size, text_.size() - at);
-    if (const void* z = std::memchr(&text_[at], kCtrlZ, n)) {
-      n = static_cast<std::size_t>(static_cast<const char*>(z) - &text_[at]);
-    }
+    if (ctrlZ_ >= at && ctrlZ_ - at < n) n = ctrlZ_ - at;  // the text ends at a Ctrl-Z
     std::memcpy(out, &text_[at], n);
     logical_ += static_cast<std::int64_t>(n);
     return static_cast<ssize_t>(n);
@@ -294,6 +292,8 @@ class TextReader {
         ++i;
       }
     }
+    const std::size_t z = text_.find(kCtrlZ);
+    ctrlZ_ = z != std::string::npos ? z : text_.size();
     consumed_ = i;
     block_ = start;
     index_ = index;
@@ -318,6 +318,7 @@ class TextReader {
   std::size_t index_ = 0;
   Start block_{0, 0};
   std::size_t consumed_ = 0;        // raw bytes of the block
+  std::size_t ctrlZ_ = 0;           // where the first Ctrl-Z of text_ lies (its size: none)
   std::string text_;                // the block decoded
   std::vector<std::int64_t> drops_;  // where in text_ the line feeds of dropped CRs lie
   char raw_block_[kBlock];
@@ -420,9 +421,9 @@ std::FILE* TextStream(std::FILE* raw, const char* mode, bool readOnly, bool regu
       errno = error;
       return nullptr;
     }
-    // Small enough that going back within the block is cheap (the stream reads its buffer again
-    // from the decoded block), large enough that reading costs few calls.
-    std::setvbuf(text, nullptr, _IOFBF, 4096);
+    // Small, since every seek (also a step back within what was read) reads the stream's buffer
+    // again from the decoded block; large enough that reading costs few calls.
+    std::setvbuf(text, nullptr, _IOFBF, 512);
     reader->stream = text;
     Readers& readers = TheReaders();
     const std::lock_guard<std::mutex> guard(readers.lock);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "foundation/Format.h"
@@ -13,6 +14,7 @@
 #include "kx/geometry/DT_Punkt.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "numbers/Tolerance.h"
+#include "profile/ProfileMath.h"
 
 namespace {
 
@@ -79,14 +81,64 @@ struct PrfRow {
 
 constexpr int kEmptyLine = -100;
 
-// Trims line and turns its commas into blanks, then reads it: the number of values read, or
-// kEmptyLine for a line that is then empty.
-int ParsePrf(Streng& line, PrfRow& row) {
-  line.FjernBlanke(1, 1);
-  line.ByttAlleAmedB(',', ' ');
-  if (line.IsEmpty()) return kEmptyLine;
-  return std::sscanf(line.Get(), "%d %lf %lf %lf %lf %lf", &row.n, &row.x, &row.y, &row.grade,
+// Reads a PRF line: trimmed of white space at both ends (as Streng::FjernBlanke trims) and its
+// commas turned into blanks, in a copy (the line stays as read, for the message). The number of
+// values read, or kEmptyLine for a line that is then empty.
+int ParsePrf(const char* line, PrfRow& row) {
+  const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  const char* end = line + std::strlen(line);
+  while (line < end && space(*line)) ++line;
+  while (end > line && space(end[-1])) --end;
+  if (line == end) return kEmptyLine;
+  char text[kx::detail::kTextBufferSize];  // a line read holds at most 510 characters
+  const std::size_t length = std::min(static_cast<std::size_t>(end - line), sizeof text - 1);
+  std::replace_copy(line, line + length, text, ',', ' ');
+  text[length] = '\0';
+  return std::sscanf(text, "%d %lf %lf %lf %lf %lf", &row.n, &row.x, &row.y, &row.grade,
                      &row.radius, &row.length);
+}
+
+// The intersection of the two grade lines of a curve row, as B_Linje::SkjaeringMed(other, result,
+// 1) gives it for the lines from (x1, y1) to (x1 + 1, y1 + g1) and from (x2, y2) to (x2 + 1, y2 +
+// g2), on plain doubles: the same operations in the same order (a file holds tens of thousands of
+// curves). Only where the lines are plain: ends within 1e15, so that each line runs one unit in x
+// and every length and slope is finite; false elsewhere (the objects then decide). Otherwise true
+// with *met and, when met, the point (x, y); *code is the last error code SkjaeringMed records.
+bool PlainIntersection(double x1, double y1, double g1, double x2, double y2, double g2, bool* met,
+                       double* x, double* y, int* code) {
+  constexpr double kPlain = 1e15, kAccuracy = 5e-9, kTurn = 1e-9;
+  for (double v : {x1, y1, g1, x2, y2, g2}) {
+    if (!(std::fabs(v) < kPlain)) return false;
+  }
+  using kx::detail::Lik;
+  using kx::detail::Plan;
+  const Plan a1{x1, y1}, a2{x1 + 1.0, y1 + g1}, b1{x2, y2}, b2{x2 + 1.0, y2 + g2};
+  double dA = kx::detail::LineDirection(a1, a2);
+  double dB = kx::detail::LineDirection(b1, b2);
+  if (Lik(dA, kx::detail::kTwoPi, kAccuracy)) dA = 0.0;
+  if (Lik(dB, kx::detail::kTwoPi, kAccuracy)) dB = 0.0;
+  double opposite = std::fmod(dB + kx::detail::kPi, kx::detail::kTwoPi);  // B_Vinkel's turn
+  if (opposite < 0.0) opposite += kx::detail::kTwoPi;
+  if (Lik(opposite, kx::detail::kTwoPi, kTurn)) opposite = 0.0;
+  *met = false;
+  *code = 1;
+  if (Lik(dA, dB, kAccuracy) || Lik(dA, opposite, kAccuracy)) return true;  // parallel
+  const double slopeA = (a2.y - a1.y) / (a2.x - a1.x), slopeB = (b2.y - b1.y) / (b2.x - b1.x);
+  const double interceptA = a1.y - a1.x * slopeA, interceptB = b1.y - b1.x * slopeB;
+  const double px = (interceptB - interceptA) / (slopeA - slopeB);
+  const double py = slopeA * px + interceptA;
+  // The heights there (0 on both lines) are numbers only where the point lies at a finite
+  // distance from each line's start.
+  const Plan at{px, py};
+  if (!std::isfinite(px) || !std::isfinite(py) || !std::isfinite(kx::detail::Distance(a1, at)) ||
+      !std::isfinite(kx::detail::Distance(b1, at))) {
+    return true;
+  }
+  *met = true;
+  *code = 0;
+  *x = px;
+  *y = py;
+  return true;
 }
 
 // The PRF reader. The header's one number is the line number of the last row; the first row
@@ -99,10 +151,17 @@ class PrfReader {
       : profile_(profile), file_(file), name_(name) {}
 
   bool Line(Streng& line, long long number) {
-    char raw[kx::detail::kTextBufferSize];  // a line read holds at most 510 characters
-    kx::detail::CopyBounded(raw, sizeof raw, line.Get());
     PrfRow row;
-    const int count = ParsePrf(line, row);
+    int count;
+    const char* raw = line.GetString();
+    if (ahead_.valid && ahead_.raw == raw) {
+      // The row a curve row looked ahead to, read again: its values are known.
+      row = ahead_.row;
+      count = ahead_.count;
+    } else {
+      count = ParsePrf(raw, row);
+    }
+    ahead_.valid = false;
     if (count == kEmptyLine) return true;
     if (count == 1) {
       lastLine_ = row.n;
@@ -117,7 +176,7 @@ class PrfReader {
       return true;
     }
     if (kx::detail::Lik(row.radius, 0.0, kNoRadius)) return true;
-    return Curve(line, row, number, raw);
+    return Curve(line, row, number);
   }
 
  private:
@@ -127,14 +186,22 @@ class PrfReader {
     return false;
   }
 
-  bool Curve(Streng& line, const PrfRow& row, long long number, const char* raw) {
+  bool Curve(Streng& line, const PrfRow& row, long long number) {
+    curveRaw_ = line.GetString();  // for the message
     // The row that follows, read ahead and then read again in its turn.
     std::int64_t at = 0;
     if (file_.GetPos(&at) == 0) return profile_.ErrorKode(-2), false;
     PrfRow next;
     // A curve row that ends the file has no end row: refused like one followed by a row that is
     // not six values, rather than reading the curve row itself as its own end.
-    const int count = file_.LesNesteLinje(&line, nullptr, 0) != 0 ? ParsePrf(line, next) : 0;
+    int count = 0;
+    if (file_.LesNesteLinje(&line, nullptr, 0) != 0) {
+      ahead_.raw = line.GetString();
+      count = ParsePrf(ahead_.raw.c_str(), next);
+      ahead_.valid = true;
+      ahead_.row = next;
+      ahead_.count = count;
+    }
     if (count < 6 || !next.Finite()) return profile_.ErrorKode(-4), false;
     long back = static_cast<long>(at);
     if (file_.SetPos(&back, 0) == 0) return profile_.ErrorKode(-2), false;
@@ -144,14 +211,26 @@ class PrfReader {
     // six decimals show) do not meet: the vertex is then the next row's point.
     work_.SluttPunkt(work_.StartPunkt());
     work_.SluttPunkt()->InitRel(1.0, row.grade, 0.0);
-    const DT_Punkt end(next.x, next.y, 0.0);
-    DT_Punkt ahead(end);
-    ahead.InitRel(1.0, next.grade, 0.0);
-    B_Linje leaving(&end, &ahead);
-    DT_Punkt vertex(end);
-    work_.SkjaeringMed(&leaving, &vertex, 1);
-    if (!std::isfinite(vertex.x()) || !std::isfinite(vertex.y())) return Refuse(number, raw);
-    profile_.LeggTil(new DT_Punkt(vertex.x(), vertex.y(), std::fabs(row.radius)));
+    double x = next.x, y = next.y;
+    const DT_Punkt* from = work_.StartPunkt();
+    bool met = false;
+    int code = 0;
+    if (PlainIntersection(from->x(), from->y(), row.grade, next.x, next.y, next.grade, &met, &x, &y,
+                          &code)) {
+      profile_.ErrorKode(code);
+      if (!met) x = next.x, y = next.y;
+    } else {
+      const DT_Punkt end(next.x, next.y, 0.0);
+      DT_Punkt ahead(end);
+      ahead.InitRel(1.0, next.grade, 0.0);
+      B_Linje leaving(&end, &ahead);
+      DT_Punkt vertex(end);
+      work_.SkjaeringMed(&leaving, &vertex, 1);
+      x = vertex.x();
+      y = vertex.y();
+    }
+    if (!std::isfinite(x) || !std::isfinite(y)) return Refuse(number, curveRaw_.c_str());
+    profile_.LeggTil(new DT_Punkt(x, y, std::fabs(row.radius)));
     return true;
   }
 
@@ -160,6 +239,14 @@ class PrfReader {
   const char* name_;
   B_Linje work_;
   long long lastLine_ = LLONG_MIN;  // no line has this number
+  std::string curveRaw_;  // the curve row being read, as read
+  // The line read ahead, as read, and its values.
+  struct Ahead {
+    bool valid;
+    std::string raw;
+    PrfRow row;
+    int count;
+  } ahead_{false, {}, {}, 0};
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "kx/files/TekstFil.h"
+#include "kx/geometry/B_Linje.h"
 #include "kx/geometry/DT_Punkt.h"
 #include "kx/profile/QP_LinjePaalegg.h"
 #include "support/HostCapture.h"
@@ -204,6 +205,93 @@ TEST(ProfileFiles, ExportFormatAndRefusals) {
   EXPECT_EQ(dir.Read("LOWER.PRF"), Golden("crest.prf"));
   EXPECT_EQ(dir.Read("mixed.Prf").substr(0, 5), "\n\n\n\n0");
   EXPECT_TRUE(host.Texts().empty());
+}
+
+// CheckCurve, which ends every import and begins every export, holds to the tangent points that
+// CalculateTangPoints gives window by window: the same result, message and last error code, on
+// profiles with repeated and falling chainages, vertical steps, radii of 0, negative and NaN.
+TEST(ProfileFiles, CheckCurveFollowsTheTangentPoints) {
+  RandomSource random(7);
+  const double radii[] = {0.0, -500.0, NAN, 1e-12, 10.0, 400.0, 3000.0, 1e6};
+  for (int round = 0; round < 4000; ++round) {
+    SCOPED_TRACE(round);
+    std::vector<double> v;
+    double x = 0.0;
+    for (int i = random.Int(3, 7); i > 0; --i) {
+      x += random.Chance(0.1) ? 0.0 : random.Chance(0.05) ? -30.0 : random.Uniform(1.0, 150.0);
+      v.insert(v.end(), {x, random.Chance(0.05) ? NAN : random.Uniform(-5.0, 5.0), radii[random.Int(0, 7)]});
+    }
+    QP_LinjePaalegg p;
+    Fill(p, v, round % 2 == 1);
+    HostCapture host;
+    p.ErrorKode(77);
+    int expected = 1;
+    char message[200] = "";
+    double previousEnd = -999999999.0;
+    for (std::size_t i = 0; i + 8 < v.size() && expected == 1; i += 3) {
+      DT_Punkt a(v[i], v[i + 1], v[i + 2]), b(v[i + 3], v[i + 4], v[i + 5]), c(v[i + 6], v[i + 7], v[i + 8]);
+      B_Linje in(&b, &a), out(&b, &c);
+      DT_Double radius(b.z());
+      p.CalculateTangPoints(in, out, radius, nullptr);
+      const double start = in.SluttPunkt()->x();
+      if (i > 0 && DT_Double(previousEnd).StorreEnn(start, 1e-4)) {
+        std::snprintf(message, sizeof message, "Overlapped tangentpoints in sections between %.2f and %.2f !", start,
+                      previousEnd);
+        expected = 0;
+      }
+      previousEnd = out.SluttPunkt()->x();
+    }
+    const int code = LastCode();
+    p.ErrorKode(77);
+    EXPECT_EQ(p.CheckCurve(), expected);
+    EXPECT_EQ(LastCode(), code);
+    EXPECT_EQ(host.Texts(), expected == 1 ? Texts{} : Texts{message});
+  }
+}
+
+// PRF curves rebuilt as the design's objects rebuild them, bit for bit and code for code: a work
+// line from the previous row with the curve row's grade, cut with the next row's grade line.
+TEST(ProfileFiles, PrfVerticesAreWhereTheGradeLinesMeet) {
+  ScopedTempDir dir;
+  HostCapture host;
+  RandomSource random(5);
+  const double scales[] = {1.0, 1e3, 1e6, 1e14, 1e16, 1e300};
+  for (int round = 0; round < 300; ++round) {
+    SCOPED_TRACE(round);
+    const double scale = scales[random.Int(0, 5)];
+    std::string content = "1," + std::to_string(random.Uniform(-1, 1) * scale) + ",0,0.01,0,1\n";
+    std::vector<double> expected{0, 0, 0}, rows;
+    B_Linje work;
+    int code = 77;
+    for (int i = 2; i < 12; ++i) {
+      const double x = random.Uniform(-1, 1) * scale, y = random.Uniform(-1, 1) * scale;
+      const double g = random.Chance(0.2) ? 0.02 : random.Uniform(-1, 1) * scales[random.Int(0, 5)] * 0.01;
+      const double r = i % 2 == 0 ? random.Uniform(1, 500) : 0.0;
+      char row[400];
+      std::snprintf(row, sizeof row, "%d,%.17g,%.17g,%.17g,%.17g,1\n", i, x, y, g, r);
+      content += row;
+      rows.insert(rows.end(), {x, y, g, r});
+    }
+    const Imported got = Import(dir, "r.prf", content, 2);
+    // The reference: the first row's point, then one vertex per curve row.
+    expected[0] = std::strtod(content.c_str() + 2, nullptr);
+    work.SluttPunkt()->Init(expected[0], 0.0, 0.0);
+    for (std::size_t i = 0; i + 7 < rows.size(); i += 4) {
+      work.StartPunkt(work.SluttPunkt());
+      work.SluttPunkt()->Init(rows[i], rows[i + 1], 0.0);
+      if (rows[i + 3] == 0.0) continue;
+      work.SluttPunkt(work.StartPunkt());
+      work.SluttPunkt()->InitRel(1.0, rows[i + 2], 0.0);
+      DT_Punkt end(rows[i + 4], rows[i + 5], 0.0), ahead(end), vertex(end);
+      ahead.InitRel(1.0, rows[i + 6], 0.0);
+      B_Linje leaving(&end, &ahead);
+      work.SkjaeringMed(&leaving, &vertex, 1);
+      code = LastCode();
+      expected.insert(expected.end(), {vertex.x(), vertex.y(), rows[i + 3]});
+    }
+    EXPECT_EQ(got.vertices, expected);  // also where the curves overlap (result 0)
+    EXPECT_EQ(got.code, code);
+  }
 }
 
 // The bound of the error of a PRF vertex rebuilt from rows written with 4 decimals and grades
