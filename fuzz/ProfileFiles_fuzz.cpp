@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "Check.h"
 #include "kx/kx.h"
 #include "kx/platform/MessageBox.h"
 
@@ -30,14 +31,6 @@
 #endif
 
 namespace {
-
-#define KX_CHECK(condition)                                                        \
-  do {                                                                             \
-    if (!(condition)) {                                                            \
-      std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition); \
-      std::abort();                                                                \
-    }                                                                              \
-  } while (0)
 
 // A private directory for the files, with a name in capitals: the file objects upper-case the
 // names they are given, and an exact name is found without a search.

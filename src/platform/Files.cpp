@@ -192,7 +192,7 @@ class TextReader {
     return true;
   }
   bool LogicalOf(std::int64_t raw, std::int64_t& logical) {
-    if (!LoadRaw(raw)) return false;
+    if (!Load(raw, &Start::raw)) return false;
     if (raw >= End().raw) {
       logical = End().logical + (raw - End().raw);
       return true;
@@ -224,25 +224,15 @@ class TextReader {
             block_.logical + static_cast<std::int64_t>(text_.size())};
   }
 
-  // Makes the decoded block the one that holds logical (the last one when logical lies at or
-  // beyond the end of the file); false on a read error.
-  bool Load(std::int64_t logical) {
-    if (loaded_ && logical >= block_.logical && (logical < End().logical || AtEnd())) {
-      return true;
-    }
-    while (!complete_ && logical >= starts_.back().logical) {
+  // Makes the decoded block the one that holds position, a logical position or a byte offset (by
+  // field); the empty block at the end when position lies at or beyond the end of the file. false
+  // on a read error.
+  bool Load(std::int64_t position, std::int64_t Start::*field = &Start::logical) {
+    if (loaded_ && position >= block_.*field && (position < End().*field || AtEnd())) return true;
+    while (!complete_ && position >= starts_.back().*field) {
       if (!Decode(starts_.size() - 1)) return false;
     }
-    return Decode(Find(logical, &Start::logical));
-  }
-  bool LoadRaw(std::int64_t raw) {
-    if (loaded_ && raw >= block_.raw && (raw < End().raw || AtEnd())) {
-      return true;
-    }
-    while (!complete_ && raw >= starts_.back().raw) {
-      if (!Decode(starts_.size() - 1)) return false;
-    }
-    return Decode(Find(raw, &Start::raw));
+    return Decode(Find(position, field));
   }
   // Whether the decoded block is the empty one at the end of the file.
   bool AtEnd() const { return complete_ && index_ + 1 == starts_.size(); }
