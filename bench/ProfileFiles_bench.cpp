@@ -126,11 +126,13 @@ void BM_ExportNylp_Baseline(benchmark::State& state) {
   QP_LinjePaalegg& profile = const_cast<QP_LinjePaalegg&>(TheFiles().profile);
   std::vector<double> v;
   DT_Punkt* p = nullptr;
-  for (profile.AktiverForste(0); profile.GetNeste(&p) != 0;) v.insert(v.end(), {p->x(), p->y(), p->z()});
+  for (profile.AktiverForste(0); profile.GetNeste(&p) != 0;)
+    v.insert(v.end(), {p->x(), p->y(), p->z()});
   for (auto _ : state) {
     std::FILE* f = std::fopen("B.NYLP", "w");
     std::fprintf(f, "\n\n\n\n%.4f 10.0 %.4f", v[0], v[v.size() - 3]);
-    for (std::size_t i = 0; i < v.size(); i += 3) std::fprintf(f, "\n%.4f %.4f %.4f", v[i], v[i + 1], v[i + 2]);
+    for (std::size_t i = 0; i < v.size(); i += 3)
+      std::fprintf(f, "\n%.4f %.4f %.4f", v[i], v[i + 1], v[i + 2]);
     std::fclose(f);
   }
 }

@@ -39,7 +39,8 @@ struct Workspace {
   Workspace() {
     std::mt19937_64 random(std::random_device{}());
     do {
-      dir = std::filesystem::temp_directory_path() / ("KX-FUZZ-" + std::to_string(random() % 1000000000));
+      dir = std::filesystem::temp_directory_path() /
+            ("KX-FUZZ-" + std::to_string(random() % 1000000000));
     } while (!std::filesystem::create_directory(dir));
   }
   ~Workspace() {
@@ -60,15 +61,18 @@ struct Outcome {
   std::vector<std::string> shown;
   std::vector<double> vertices;
   bool operator==(const Outcome& o) const {
-    return result == o.result && code == o.code && shown == o.shown && vertices.size() == o.vertices.size() &&
-           (vertices.empty() || std::memcmp(vertices.data(), o.vertices.data(), vertices.size() * sizeof(double)) == 0);
+    return result == o.result && code == o.code && shown == o.shown &&
+           vertices.size() == o.vertices.size() &&
+           (vertices.empty() ||
+            std::memcmp(vertices.data(), o.vertices.data(), vertices.size() * sizeof(double)) == 0);
   }
 };
 
 std::vector<double> Vertices(QP_LinjePaalegg& p) {
   std::vector<double> v;
   DT_Punkt* point = nullptr;
-  for (p.AktiverForste(0); p.GetNeste(&point) != 0;) v.insert(v.end(), {point->x(), point->y(), point->z()});
+  for (p.AktiverForste(0); p.GetNeste(&point) != 0;)
+    v.insert(v.end(), {point->x(), point->y(), point->z()});
   return v;
 }
 

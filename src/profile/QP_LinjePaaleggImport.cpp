@@ -28,7 +28,8 @@ constexpr double kNoRadius = 1e-9;
 constexpr char kNylpMessage[] =
     "Error importing NYLP-file:\n\nUnable to read line %d in \"%s\".\n\n[%s]\n\nThe format of a "
     "NYLP-line should be:\n\nProfile  Height  Radius    (all decimal numbers).";
-constexpr char kPrfMessage[] = "Error importing PRF-file:\n\nUnable to read line %d in \"%s\".\n\n[%s].";
+constexpr char kPrfMessage[] =
+    "Error importing PRF-file:\n\nUnable to read line %d in \"%s\".\n\n[%s].";
 
 // Shows the message fmt about line number of the file name, quoting line, through Error1. The
 // message must fit the 511 characters of the message buffer whole, its closing words included:
@@ -43,8 +44,9 @@ void ShowLineError(QP_LinjePaalegg& profile, const char* fmt, long long number, 
   std::string n = name, l = line;
   if (n.size() + l.size() > room) {
     const std::size_t half = room / 2;
-    const std::size_t nameRoom =
-        n.size() <= half ? n.size() : l.size() <= room - half ? room - l.size() : half;
+    const std::size_t nameRoom = n.size() <= half          ? n.size()
+                                 : l.size() <= room - half ? room - l.size()
+                                                           : half;
     if (n.size() > nameRoom) n = "..." + n.substr(n.size() - (nameRoom - 3));
     if (l.size() > room - n.size()) l = l.substr(0, room - n.size() - 3) + "...";
   }
@@ -239,7 +241,7 @@ class PrfReader {
   const char* name_;
   B_Linje work_;
   long long lastLine_ = LLONG_MIN;  // no line has this number
-  std::string curveRaw_;  // the curve row being read, as read
+  std::string curveRaw_;            // the curve row being read, as read
   // The line read ahead, as read, and its values.
   struct Ahead {
     bool valid;
@@ -261,8 +263,8 @@ int QP_LinjePaalegg::InitFromAsciiFile(Streng& fileName, int type) {
   Streng line;
   for (long long number = 1; file.LesNesteLinje(&line, nullptr, 0) != 0; ++number) {
     if (type != kNylp && type != kPrf) return ErrorKode(-1);
-    const bool read = type == kNylp ? ReadNylpLine(*this, line, number, fileName.Get())
-                                    : prf.Line(line, number);
+    const bool read =
+        type == kNylp ? ReadNylpLine(*this, line, number, fileName.Get()) : prf.Line(line, number);
     if (!read) return 0;
   }
   // A read error part way is not the end of the file.
