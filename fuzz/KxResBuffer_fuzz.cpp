@@ -17,17 +17,10 @@
 #include <string>
 #include <unordered_set>
 
+#include "Check.h"
 #include "kx/kx.h"
 
 namespace {
-
-#define KX_CHECK(condition)                                                        \
-  do {                                                                             \
-    if (!(condition)) {                                                            \
-      std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition); \
-      std::abort();                                                                \
-    }                                                                              \
-  } while (0)
 
 // The operations' arguments, read from the input; 0 once it is used up.
 class Input {

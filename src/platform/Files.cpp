@@ -6,11 +6,16 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <limits>
+#include <mutex>
+#include <new>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -109,13 +114,243 @@ std::string DirectoryOf(const std::string& path) {
 
 #if defined(__GLIBC__)
 
-// A stream that reads its file as the Windows runtime reads in text mode. The file itself is open
-// in binary mode underneath; the reader turns CR LF into LF and stops at Ctrl-Z. The outer stream
-// is unbuffered, so the file position is always the underlying one.
-constexpr int kCtrlZ = 26;
+// Streams that read their file as the Windows runtime reads in text mode: the CR of every CR LF is
+// dropped and a Ctrl-Z ends the input. The file itself is open in binary mode underneath.
+constexpr char kCtrlZ = 26;
 constexpr bool kTextModeHere = true;
 
-ssize_t TextRead(void* cookie, char* buffer, std::size_t size) {
+// A text-mode file opened only for reading: a regular file, read in blocks.
+//
+// Positions: the stream counts in "logical" positions, one per character it delivers (a CR that is
+// dropped takes none), so the buffered stream's own bookkeeping (what it read ahead, where it is)
+// holds. The file is decoded in blocks of kBlock raw bytes, each block starting where the previous
+// one ended, and the start of every block decoded so far is kept as a pair of positions (raw,
+// logical). The block being read is held decoded, with the places of its dropped CRs, so a
+// position inside it maps either way exactly; another block is decoded again from its recorded
+// start when a position inside it is asked for. Tell and Seek of the platform use this to give and
+// take byte offsets in the file, as the Windows runtime does. A Ctrl-Z is decoded like any other
+// byte, so a position after it is as reachable as on Windows; reading stops at it.
+class TextReader {
+ public:
+  explicit TextReader(std::FILE* raw) : raw_(raw), fd_(::fileno(raw)) {}
+  TextReader(const TextReader&) = delete;
+  TextReader& operator=(const TextReader&) = delete;
+  ~TextReader() { std::fclose(raw_); }
+
+  std::FILE* stream = nullptr;  // the text stream that reads through this reader
+
+  // The cookie functions: reading, and positioning in logical positions.
+  ssize_t Read(char* out, std::size_t size) {
+    if (Fails("read")) return -1;
+    if (!Load(logical_)) return -1;
+    if (logical_ >= End().logical) return 0;  // at or beyond the end of the file
+    const std::size_t at = static_cast<std::size_t>(logical_ - block_.logical);
+    std::size_t n = std::min(size, text_.size() - at);
+    if (ctrlZ_ >= at && ctrlZ_ - at < n) n = ctrlZ_ - at;  // the text ends at a Ctrl-Z
+    std::memcpy(out, &text_[at], n);
+    logical_ += static_cast<std::int64_t>(n);
+    return static_cast<ssize_t>(n);
+  }
+
+  int Seek(off64_t* offset, int origin) {
+    std::int64_t base = 0;
+    if (origin == SEEK_CUR) {
+      base = logical_;
+    } else if (origin == SEEK_END) {
+      if (!Load(std::numeric_limits<std::int64_t>::max())) return -1;
+      base = starts_.back().logical;
+    }
+    std::int64_t to = 0;
+    if (__builtin_add_overflow(base, static_cast<std::int64_t>(*offset), &to) || to < 0) {
+      errno = EINVAL;
+      return -1;
+    }
+    logical_ = to;
+    *offset = static_cast<off64_t>(to);
+    return 0;
+  }
+
+  // The size of the file in bytes.
+  bool Size(std::int64_t& size) const {
+    struct stat st;
+    if (::fstat(fd_, &st) != 0) return false;
+    size = static_cast<std::int64_t>(st.st_size);
+    return true;
+  }
+
+  // The byte offset in the file of a logical position, and back. A position on a CR LF maps to
+  // the CR: reading from there gives the line feed, as from the logical position.
+  bool RawOf(std::int64_t logical, std::int64_t& raw) {
+    if (!Load(logical)) return false;
+    if (logical >= End().logical) {  // at or beyond the end of the file
+      raw = End().raw + (logical - End().logical);
+      return true;
+    }
+    const std::int64_t at = logical - block_.logical;
+    const auto dropped = std::lower_bound(drops_.begin(), drops_.end(), at) - drops_.begin();
+    raw = block_.raw + at + dropped;
+    return true;
+  }
+  bool LogicalOf(std::int64_t raw, std::int64_t& logical) {
+    if (!Load(raw, &Start::raw)) return false;
+    if (raw >= End().raw) {
+      logical = End().logical + (raw - End().raw);
+      return true;
+    }
+    const std::int64_t at = raw - block_.raw;
+    // The CR of drop i lies at drops_[i] + i in the block.
+    std::size_t lo = 0, hi = drops_.size();
+    while (lo < hi) {
+      const std::size_t mid = (lo + hi) / 2;
+      if (drops_[mid] + static_cast<std::int64_t>(mid) < at) {
+        lo = mid + 1;
+      } else {
+        hi = mid;
+      }
+    }
+    logical = block_.logical + at - static_cast<std::int64_t>(lo);
+    return true;
+  }
+
+ private:
+  static constexpr std::size_t kBlock = 65536;
+  struct Start {
+    std::int64_t raw, logical;
+  };
+
+  // Where the decoded block ends.
+  Start End() const {
+    return {block_.raw + static_cast<std::int64_t>(consumed_),
+            block_.logical + static_cast<std::int64_t>(text_.size())};
+  }
+
+  // Makes the decoded block the one that holds position, a logical position or a byte offset (by
+  // field); the empty block at the end when position lies at or beyond the end of the file. false
+  // on a read error.
+  bool Load(std::int64_t position, std::int64_t Start::*field = &Start::logical) {
+    if (loaded_ && position >= block_.*field && (position < End().*field || AtEnd())) return true;
+    while (!complete_ && position >= starts_.back().*field) {
+      if (!Decode(starts_.size() - 1)) return false;
+    }
+    return Decode(Find(position, field));
+  }
+  // Whether the decoded block is the empty one at the end of the file.
+  bool AtEnd() const { return complete_ && index_ + 1 == starts_.size(); }
+
+  // The block that holds position (raw or logical, by field): the last start at or before it,
+  // which is the empty block at the end for a position at or beyond the end of the file.
+  std::size_t Find(std::int64_t position, std::int64_t Start::*field) const {
+    std::size_t lo = 0, hi = starts_.size();
+    while (hi - lo > 1) {
+      const std::size_t mid = (lo + hi) / 2;
+      (starts_[mid].*field <= position ? lo : hi) = mid;
+    }
+    return lo;
+  }
+
+  // Decodes block index (its start is known) into text_ and drops_; a block decoded for the first
+  // time records where the next one starts, or that the file ends. false on a read error.
+  bool Decode(std::size_t index) {
+    if (loaded_ && index_ == index) return true;
+    loaded_ = false;
+    const Start start = starts_[index];
+    ssize_t got;
+    do {
+      got = ::pread(fd_, raw_block_, kBlock, static_cast<off_t>(start.raw));
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) return false;
+    const std::size_t n = static_cast<std::size_t>(got);
+    const bool last = n < kBlock;  // a regular file reads short only at its end
+    text_.clear();
+    drops_.clear();
+    std::size_t i = 0;
+    while (i < n) {
+      const void* cr = std::memchr(raw_block_ + i, '\r', n - i);
+      const std::size_t stop = cr != nullptr ? static_cast<std::size_t>(
+                                                   static_cast<const char*>(cr) - raw_block_)
+                                             : n;
+      text_.append(raw_block_ + i, stop - i);
+      i = stop;
+      if (i == n) break;
+      if (i + 1 == n && !last) break;  // a CR ends the block: the next block starts with it
+      if (i + 1 < n && raw_block_[i + 1] == '\n') {
+        drops_.push_back(static_cast<std::int64_t>(text_.size()));
+        text_ += '\n';
+        i += 2;
+      } else {
+        text_ += '\r';
+        ++i;
+      }
+    }
+    const std::size_t z = text_.find(kCtrlZ);
+    ctrlZ_ = z != std::string::npos ? z : text_.size();
+    consumed_ = i;
+    block_ = start;
+    index_ = index;
+    loaded_ = true;
+    if (index + 1 == starts_.size() && !complete_) {
+      if (i == 0) {
+        complete_ = true;  // nothing more: this start is the end of the file
+      } else {
+        starts_.push_back({start.raw + static_cast<std::int64_t>(i),
+                           start.logical + static_cast<std::int64_t>(text_.size())});
+      }
+    }
+    return true;
+  }
+
+  std::FILE* raw_;
+  int fd_;
+  std::int64_t logical_ = 0;        // where the next read starts
+  std::vector<Start> starts_{{0, 0}};  // the start of each block decoded so far, then the next
+  bool complete_ = false;           // the last start is the end of the file
+  bool loaded_ = false;             // text_ holds block index_
+  std::size_t index_ = 0;
+  Start block_{0, 0};
+  std::size_t consumed_ = 0;        // raw bytes of the block
+  std::size_t ctrlZ_ = 0;           // where the first Ctrl-Z of text_ lies (its size: none)
+  std::string text_;                // the block decoded
+  std::vector<std::int64_t> drops_;  // where in text_ the line feeds of dropped CRs lie
+  char raw_block_[kBlock];
+};
+// The text readers by their stream, for Tell and Seek. The library is used from one thread, but a
+// host may read two files on two threads: the table is guarded.
+struct Readers {
+  std::mutex lock;
+  std::unordered_map<std::FILE*, TextReader*> byStream;
+};
+Readers& TheReaders() {
+  static auto* readers = new Readers();  // never destroyed: streams may close at exit
+  return *readers;
+}
+TextReader* ReaderOf(std::FILE* file) {
+  Readers& readers = TheReaders();
+  const std::lock_guard<std::mutex> guard(readers.lock);
+  const auto found = readers.byStream.find(file);
+  return found != readers.byStream.end() ? found->second : nullptr;
+}
+
+ssize_t ReaderRead(void* cookie, char* buffer, std::size_t size) {
+  return static_cast<TextReader*>(cookie)->Read(buffer, size);
+}
+int ReaderSeek(void* cookie, off64_t* offset, int origin) {
+  return static_cast<TextReader*>(cookie)->Seek(offset, origin);
+}
+int ReaderClose(void* cookie) {
+  auto* reader = static_cast<TextReader*>(cookie);
+  {
+    Readers& readers = TheReaders();
+    const std::lock_guard<std::mutex> guard(readers.lock);
+    readers.byStream.erase(reader->stream);
+  }
+  delete reader;
+  return 0;
+}
+
+// Text mode for a stream that also writes (update modes) or a file that is not a regular one (a
+// pipe, a device): the stream is unbuffered and the reader takes one byte at a time from the file,
+// so the stream's position is always the file's.
+ssize_t PassingRead(void* cookie, char* buffer, std::size_t size) {
   auto* raw = static_cast<std::FILE*>(cookie);
   if (Fails("read")) return -1;
   std::size_t n = 0;
@@ -140,24 +375,53 @@ ssize_t TextRead(void* cookie, char* buffer, std::size_t size) {
   return static_cast<ssize_t>(n);
 }
 
-ssize_t TextWrite(void* cookie, const char* buffer, std::size_t size) {
+ssize_t PassingWrite(void* cookie, const char* buffer, std::size_t size) {
   auto* raw = static_cast<std::FILE*>(cookie);
   const std::size_t written = std::fwrite(buffer, 1, size, raw);
   return written == 0 && size != 0 ? -1 : static_cast<ssize_t>(written);
 }
 
-int TextSeek(void* cookie, off64_t* offset, int origin) {
+int PassingSeek(void* cookie, off64_t* offset, int origin) {
   auto* raw = static_cast<std::FILE*>(cookie);
   if (::fseeko(raw, static_cast<off_t>(*offset), origin) != 0) return -1;
   *offset = ::ftello(raw);
   return *offset < 0 ? -1 : 0;
 }
 
-int TextClose(void* cookie) { return std::fclose(static_cast<std::FILE*>(cookie)) == 0 ? 0 : EOF; }
+int PassingClose(void* cookie) {
+  return std::fclose(static_cast<std::FILE*>(cookie)) == 0 ? 0 : EOF;
+}
 
-std::FILE* TextReader(std::FILE* raw, const char* mode) {
-  cookie_io_functions_t io{TextRead, TextWrite, TextSeek, TextClose};
-  std::FILE* text = ::fopencookie(raw, mode, io);
+// The text-mode stream over raw, a file open in binary mode (closed on failure). A read-only
+// regular file gets the block reader, anything else the passing reader.
+std::FILE* TextStream(std::FILE* raw, const char* mode, bool readOnly, bool regular) {
+  std::FILE* text = nullptr;
+  if (readOnly && regular) {
+    auto* reader = new (std::nothrow) TextReader(raw);
+    if (reader == nullptr) {
+      std::fclose(raw);
+      errno = ENOMEM;
+      return nullptr;
+    }
+    cookie_io_functions_t io{ReaderRead, nullptr, ReaderSeek, ReaderClose};
+    text = ::fopencookie(reader, mode, io);
+    if (text == nullptr) {
+      const int error = errno;
+      delete reader;  // closes raw
+      errno = error;
+      return nullptr;
+    }
+    // Small, since every seek (also a step back within what was read) reads the stream's buffer
+    // again from the decoded block; large enough that reading costs few calls.
+    std::setvbuf(text, nullptr, _IOFBF, 512);
+    reader->stream = text;
+    Readers& readers = TheReaders();
+    const std::lock_guard<std::mutex> guard(readers.lock);
+    readers.byStream[text] = reader;
+    return text;
+  }
+  cookie_io_functions_t io{PassingRead, PassingWrite, PassingSeek, PassingClose};
+  text = ::fopencookie(raw, mode, io);
   if (text == nullptr) {
     const int error = errno;
     std::fclose(raw);
@@ -171,7 +435,7 @@ std::FILE* TextReader(std::FILE* raw, const char* mode) {
 #else
 
 constexpr bool kTextModeHere = false;
-std::FILE* TextReader(std::FILE* raw, const char*) { return raw; }
+std::FILE* TextStream(std::FILE* raw, const char*, bool, bool) { return raw; }
 
 #endif
 
@@ -320,7 +584,9 @@ std::FILE* OpenFile(const char* name, const char* mode) {
     errno = EISDIR;
     return nullptr;
   }
-  if (!m.binary && (m.kind == 'r' || m.update)) return TextReader(file, system.c_str());
+  if (!m.binary && (m.kind == 'r' || m.update)) {
+    return TextStream(file, system.c_str(), !m.update, S_ISREG(st.st_mode));
+  }
   return file;
 }
 
@@ -330,6 +596,9 @@ bool Tell(std::FILE* file, std::int64_t& position) {
   if (file == nullptr) return false;
   const off_t at = ::ftello(file);
   if (at < 0) return false;
+#if defined(__GLIBC__)
+  if (TextReader* reader = ReaderOf(file)) return reader->RawOf(at, position);
+#endif
   position = static_cast<std::int64_t>(at);
   return true;
 }
@@ -337,6 +606,20 @@ bool Tell(std::FILE* file, std::int64_t& position) {
 bool Seek(std::FILE* file, std::int64_t offset, int origin) {
   static const int kOrigins[] = {SEEK_SET, SEEK_CUR, SEEK_END};
   if (file == nullptr || origin < 0 || origin > 2) return false;
+#if defined(__GLIBC__)
+  if (TextReader* reader = ReaderOf(file)) {
+    // The byte offset is taken to the stream's own position through the reader's map.
+    std::int64_t base = 0;
+    if (origin == 1 && !Tell(file, base)) return false;
+    if (origin == 2 && !reader->Size(base)) return false;
+    std::int64_t raw = 0, logical = 0;
+    if (__builtin_add_overflow(base, offset, &raw) || raw < 0) {
+      errno = EINVAL;
+      return false;
+    }
+    return reader->LogicalOf(raw, logical) && ::fseeko(file, logical, SEEK_SET) == 0;
+  }
+#endif
   return ::fseeko(file, static_cast<off_t>(offset), kOrigins[origin]) == 0;
 }
 

@@ -1,6 +1,7 @@
 // QP_LinjePaalegg: the tangent points of the vertical curves and the check that curves do not
 // overlap.
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -65,6 +66,35 @@ bool FormatTwoChainages(char* buffer, std::size_t size, const char* fmt, double 
   return true;
 }
 
+// The chainages of the tangent points T1 and T2 of the curve at b (a the vertex before, c the one
+// after, b.z its radius) exactly as CalculateTangPoints gives them, on plain doubles: the same
+// operations in the same order, without the geometry objects (the curve check of a long profile
+// runs through here once for every vertex).
+struct TangentChainages {
+  double t1, t2;
+  bool curve;  // the tangent points are not on the vertex (CalculateTangPoints' result 1)
+};
+TangentChainages TangentChainagesAt(const DT_Punkt& a, const DT_Punkt& b, const DT_Punkt& c,
+                                    bool parabolic) {
+  const kx::detail::Plan pa{a.x(), a.y()}, pb{b.x(), b.y()}, pc{c.x(), c.y()};
+  const double r = b.z();
+  if (parabolic) {
+    const double gOut = kx::detail::Grade(pb, pc);
+    const double run = std::fabs(pa.x - pb.x);  // the incoming grade, against the line b-a
+    const double gIn = run == 0.0 ? kx::detail::kNoRunSlope : (pa.y - pb.y) * (-1.0 * 1.0) / run;
+    const double length = r * std::fabs(gOut - gIn) * 0.5;
+    if (kx::detail::Lik(length, 0.0, kNoLength)) return {pb.x, pb.x, false};
+    return {pb.x - length, pb.x + length, true};
+  }
+  const double in = kx::detail::LineDirection(pb, pa);
+  const double out = kx::detail::LineDirection(pb, pc);
+  const double between = (in <= 0.0 ? in : -in) + out;
+  const double length = r * std::fabs(std::tan((kPi - std::fabs(between)) / 2));
+  if (length > 0.0) return {pb.x + std::cos(in) * length, pb.x + std::cos(out) * length, true};
+  if (kx::detail::Lik(length, 0.0, kNoLength)) return {pb.x, pb.x, false};
+  return {pa.x, pc.x, true};  // a negative radius: the lines stay as they are
+}
+
 }  // namespace
 
 int QP_LinjePaalegg::CalculateTangPoints(B_Linje& in, B_Linje& out, DT_Double& radius,
@@ -125,8 +155,20 @@ int QP_LinjePaalegg::CalculateTangPoints(B_Linje& in, B_Linje& out, DT_Double& r
 
 int QP_LinjePaalegg::CheckCurve() {
   if (Antall() < 3) return 1;
+  const bool parabolic = Modes(1, 1) != 0;
   double previousEnd = kNoPreviousEnd;
   const DT_Punkt* window[3] = {nullptr, nullptr, nullptr};
+  // In parabolic mode CalculateTangPoints records the last error code of its radius check, on
+  // every curve; the last curve the check passes is computed once more with it at the end, so
+  // the code is the one it leaves.
+  const DT_Punkt* lastCurve[3] = {nullptr, nullptr, nullptr};
+  const auto leaveCode = [this, &lastCurve] {
+    if (lastCurve[1] == nullptr) return;
+    B_Linje in(lastCurve[1], lastCurve[0]);
+    B_Linje out(lastCurve[1], lastCurve[2]);
+    DT_Double radius(lastCurve[1]->z());
+    CalculateTangPoints(in, out, radius, nullptr);
+  };
   int k = 0;
   for (HovedObjekt* node = AktiverForste(1); node != nullptr; node = AktiverNeste(1)) {
     const auto* point = static_cast<const DT_Punkt*>(static_cast<DT_Node*>(node)->GetDette());
@@ -136,12 +178,11 @@ int QP_LinjePaalegg::CheckCurve() {
     window[2] = point;
     if (window[0] == nullptr) continue;
     ++k;
-    B_Linje in(window[1], window[0]);
-    B_Linje out(window[1], window[2]);
-    DT_Double radius(window[1]->z());
-    CalculateTangPoints(in, out, radius, nullptr);
-    const double start = in.SluttPunkt()->x();
+    const TangentChainages ends = TangentChainagesAt(*window[0], *window[1], *window[2], parabolic);
+    const double start = ends.t1;
+    if (parabolic && ends.curve) std::copy(window, window + 3, lastCurve);
     if (k > 1 && kx::detail::StorreEnn(previousEnd, start, kOverlap)) {
+      leaveCode();
       // The default goes into a buffer of our own: the host may write its text over it.
       char format[kx::detail::kTextBufferSize];
       kx::detail::CopyBounded(format, sizeof format, kOverlapDefault);
@@ -154,8 +195,9 @@ int QP_LinjePaalegg::CheckCurve() {
       kx::detail::ShowApplicationMessage(text);
       return 0;
     }
-    previousEnd = out.SluttPunkt()->x();
+    previousEnd = ends.t2;
   }
+  leaveCode();
   return 1;
 }
 

@@ -3,7 +3,9 @@ target_sources(kx PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ProfileQueries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QP_Linjeidentitet.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QP_LinjePaalegg.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/QP_LinjePaaleggTangent.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/QP_LinjePaaleggTangent.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QP_LinjePaaleggImport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QP_LinjePaaleggExport.cpp)
 
 # The element classes (B_Linje2, B_Sirkel2) and the engine's plain-double geometry are internal to
 # the library. They are compiled once, as an object library, so that the tests and benchmarks can

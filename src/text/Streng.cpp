@@ -265,12 +265,13 @@ int Streng::CopyFrom(const char* src, int n, int start) {
 }
 
 void Streng::Set(const char* s, int pos, int) {
-  const std::string source(s != nullptr ? s : "");
+  if (s == nullptr) s = "";
   if (pos >= 0 && pos < Lengde()) {
+    const std::string source(s);  // s may point into this text
     const std::size_t count = std::min(source.size(), text_.size() - static_cast<std::size_t>(pos));
     std::copy_n(source.begin(), count, text_.begin() + pos);
   } else {
-    text_ = source;
+    text_.assign(s);  // also when s points into this text; the storage is kept where it suffices
   }
   UtforEtterInit();
 }

@@ -15,8 +15,11 @@
 //
 // Text mode: a mode without 'b' reads in text mode, where the CR of every CR LF line end is
 // dropped and a Ctrl-Z (byte 26) ends the input, as the Windows runtime reads; writing in text
-// mode writes the text unchanged (LF line ends). Streams that read in text mode are unbuffered
-// towards the library, so positions (Tell, Seek) are byte offsets in the file.
+// mode writes the text unchanged (LF line ends). Positions (Tell, Seek) are byte offsets in the
+// file also in text mode, and a position told and set again returns to the same character (one on
+// the LF of a CR LF is told as the CR's). A regular file opened only for reading in text mode is
+// read in blocks and buffered, as fast as in binary mode; one opened for update, or a file that is
+// not a regular one, is read a byte at a time.
 //
 // Read-only: a regular file without any write permission bit is read-only, as a file with the
 // read-only attribute is on Windows: it cannot be opened for writing, replaced, copied over or

@@ -54,6 +54,7 @@
 
 class B_Linje;
 class DT_Punkt;
+class TekstFil;
 namespace kx::detail {
 class CurveTable;
 struct ProfileAccess;
@@ -164,6 +165,36 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
   // T2 lies outside p2-p3 (by 1e-9 or more); nothing written on failure.
   int CalculateNonSymmetricalPoints(const DT_Punkt& p1, DT_Punkt& p2, DT_Punkt& p3, DT_Punkt& p4,
                                     const DT_Double* iLeftTanDX, const DT_Double* iRightTanDX);
+
+  // Files ------------------------------------------------------------------------------------
+  // The two formats are described in the README ("Profile files").
+
+  // Appends the vertices of the profile file fileName to the profile (which is not emptied first):
+  // type 1 NYLP (five header lines, then "chainage height radius" a line, read in single
+  // precision), type 2 PRF (a table of tangent points; each curve's vertex is rebuilt where its two
+  // grades meet). Blank lines are skipped; a CR LF file reads as an LF file. Ends with CheckCurve
+  // and returns its result: 1, or 0 after its overlap message (the code untouched). Failures: 0
+  // with the last error code, the vertices read before the failing line kept:
+  //   -2  the file does not exist or cannot be read
+  //   -1  type is not 1 or 2 (an empty file returns CheckCurve's result first)
+  //   -3  a line that cannot be read: a NYLP data line without three numbers, a PRF line with
+  //       neither one nor six values, or a number that is no finite value. Shown first through
+  //       Error1: "Error importing NYLP-file:\n\nUnable to read line %d in \"%s\".\n\n[%s]\n\n
+  //       The format of a NYLP-line should be:\n\nProfile  Height  Radius    (all decimal
+  //       numbers)." or "Error importing PRF-file:\n\nUnable to read line %d in \"%s\".\n\n[%s]."
+  //       with the line number, fileName and the line; a name and line too long for the 511
+  //       characters of a message are cut, marked with "..." (the name keeps its end, the line its
+  //       start), so the message is always whole.
+  //   -4  a PRF curve row (radius not 0) that is not followed directly by a row of six values (also
+  //       when it is the file's last line)
+  int InitFromAsciiFile(Streng& fileName, int type);
+  // Writes the profile to file, which the caller has opened for writing (and closes): PRF when the
+  // file name's extension is exactly ".PRF" (names given to the TekstFil constructor are upper-
+  // cased), otherwise NYLP. Runs CheckCurve first. 1 when the text was produced (a failed write
+  // is not reported). 0, nothing written: after CheckCurve's overlap message (the code
+  // untouched); with last error code -1 for a null file, -2 for a profile without vertices, -3
+  // for a vertex or a tangent point that is no finite number. Moves the cursor.
+  int CreateAsciiFile(TekstFil* file);
 
  private:
   friend class kx::detail::CurveTable;
