@@ -86,6 +86,8 @@ void CairoCanvas::Text(Point at, const std::string& text, const TextStyle& style
 
 namespace {
 
+constexpr const char* kCannotWrite = "cannot write the file: ";
+
 // Draws on surface (already scaled by scale to millimetres), white underneath; "" or the reason.
 std::string Render(const ProfileDrawing& drawing, cairo_surface_t* surface, double scale) {
   cairo_t* cr = cairo_create(surface);
@@ -96,7 +98,9 @@ std::string Render(const ProfileDrawing& drawing, cairo_surface_t* surface, doub
   drawing.Draw(canvas);
   const cairo_status_t status = cairo_status(cr);
   cairo_destroy(cr);
-  return status == CAIRO_STATUS_SUCCESS ? "" : cairo_status_to_string(status);
+  return status == CAIRO_STATUS_SUCCESS
+             ? ""
+             : std::string("cannot draw: ") + cairo_status_to_string(status);
 }
 
 // cairo and fontconfig keep their font caches until the process ends; a drawing releases them
@@ -120,7 +124,8 @@ std::string WritePng(const ProfileDrawing& drawing, const std::string& path, dou
   std::string error = Render(drawing, surface, pixelsPerMm);
   if (error.empty()) {
     const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
-    if (status != CAIRO_STATUS_SUCCESS) error = cairo_status_to_string(status);
+    if (status != CAIRO_STATUS_SUCCESS)
+      error = std::string(kCannotWrite) + cairo_status_to_string(status);
   }
   cairo_surface_destroy(surface);
   ReleaseFontCaches();
@@ -129,12 +134,16 @@ std::string WritePng(const ProfileDrawing& drawing, const std::string& path, dou
 
 std::string WritePdf(const ProfileDrawing& drawing, const std::string& path) {
   constexpr double kPointsPerMm = 72.0 / 25.4;
-  cairo_surface_t* surface = cairo_pdf_surface_create(
-      path.c_str(), drawing.Width() * kPointsPerMm, drawing.Height() * kPointsPerMm);
-  std::string error = Render(drawing, surface, kPointsPerMm);
+  cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), drawing.Width() * kPointsPerMm,
+                                                      drawing.Height() * kPointsPerMm);
+  // A file that cannot be created leaves the surface in an error state from the start.
+  std::string error = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS
+                          ? Render(drawing, surface, kPointsPerMm)
+                          : "";
   cairo_surface_finish(surface);
   const cairo_status_t status = cairo_surface_status(surface);
-  if (error.empty() && status != CAIRO_STATUS_SUCCESS) error = cairo_status_to_string(status);
+  if (error.empty() && status != CAIRO_STATUS_SUCCESS)
+    error = std::string(kCannotWrite) + cairo_status_to_string(status);
   cairo_surface_destroy(surface);
   ReleaseFontCaches();
   return error;

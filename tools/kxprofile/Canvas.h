@@ -24,8 +24,8 @@ struct InkStyle {
   const char* name;  // SVG class and DXF layer
   double width;      // stroke width, mm
   bool dashed;
-  unsigned rgb;      // 0xRRGGBB
-  int dxfColour;     // AutoCAD colour index
+  unsigned rgb;   // 0xRRGGBB
+  int dxfColour;  // AutoCAD colour index
 };
 const InkStyle& InkStyleOf(Ink ink);
 // The dash pattern of dashed strokes: drawn, then gap, mm.

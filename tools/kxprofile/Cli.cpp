@@ -1,7 +1,6 @@
 #include "Cli.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cmath>
 #include <cstdlib>
 #include <ostream>
@@ -21,7 +20,7 @@ namespace {
 
 // The most rows of heights and stations of the band one run makes.
 constexpr double kMaxRows = 1e6;
-constexpr double kMaxBandStations = 1e5;
+constexpr double kMaxBandStations = 2e4;
 
 struct Options {
   std::string file, output, format;
@@ -48,12 +47,13 @@ const CLI::Validator& Finite() {
 }
 
 void AddCommon(CLI::App* command, Options& o, const char* fileHelp) {
-  command->add_option("FILE", o.file, fileHelp)->required();
+  command->add_option("FILE", o.file, fileHelp)->required()->option_text(" ");
   command
       ->add_option("--format", o.format,
                    "format of FILE: nylp or prf (default: by its extension, .PRF in any case "
                    "meaning PRF)")
-      ->transform(CLI::IsMember({"nylp", "prf"}, CLI::ignore_case));
+      ->transform(CLI::IsMember({"nylp", "prf"}, CLI::ignore_case))
+      ->option_text("nylp|prf");
   command->add_flag("--parabolic", o.parabolic,
                     "parabolic vertical curves (default: circular arcs)");
 }
@@ -63,12 +63,13 @@ int UsageError(std::ostream& err, const std::string& text) {
   return 2;
 }
 
-// Reads the profile named by the options: 0, or 1 after the message.
+// The format of the file read: --format, else its extension's.
 FileFormat InputFormat(const Options& o) {
   if (o.format.empty()) return FileFormatOf(o.file);
   return o.format == "prf" ? FileFormat::Prf : FileFormat::Nylp;
 }
 
+// Reads the profile named by the options: 0, or 1 after the message.
 int Load(const Options& o, ToolHost& host, QP_LinjePaalegg& profile) {
   const std::string error = ReadProfile(o.file, InputFormat(o), o.parabolic, host, profile);
   if (error.empty()) return 0;
@@ -97,12 +98,12 @@ int Heights(const Options& o, ToolHost& host, std::ostream& out) {
     const double from = std::isnan(o.from) ? view.vertices.front().chainage : o.from;
     const double to = std::isnan(o.to) ? view.vertices.back().chainage : o.to;
     if (from > to) {
-      return UsageError(host.Err(), "heights: --from " + Fixed(from, 3) + " lies after --to " +
-                                        Fixed(to, 3));
+      return UsageError(host.Err(),
+                        "heights: --from " + Fixed(from, 3) + " lies after --to " + Fixed(to, 3));
     }
     if ((to - from) / o.step > kMaxRows) {
-      return UsageError(host.Err(), "heights: --step " + Fixed(o.step, 3) +
-                                        " gives more than 1000000 rows");
+      return UsageError(host.Err(),
+                        "heights: --step " + Fixed(o.step, 3) + " gives more than 1000000 rows");
     }
     chainages = Stations(from, to, o.step, true);
   }
@@ -130,10 +131,11 @@ int Plot(const Options& o, ToolHost& host, std::ostream& out) {
   const double length = std::abs(view.vertices.back().chainage - view.vertices.front().chainage);
   if (length / o.bandStep > kMaxBandStations) {
     return UsageError(host.Err(), "plot: --band-step " + Fixed(o.bandStep, 3) +
-                                      " gives more than 100000 band stations");
+                                      " gives more than 20000 band stations");
   }
-  const ProfileDrawing drawing(profile, {o.exaggeration, o.bandStep,
-                                         BaseName(o.file) + " (" + FormatName(InputFormat(o)) + ")"});
+  const ProfileDrawing drawing(
+      profile,
+      {o.exaggeration, o.bandStep, BaseName(o.file) + " (" + FormatName(InputFormat(o)) + ")"});
   const PlotFormat plot = *PlotFormatOf(o.output);
   const std::string error = WritePlot(drawing, o.output, plot);
   if (!error.empty()) {
@@ -147,8 +149,8 @@ int Plot(const Options& o, ToolHost& host, std::ostream& out) {
   } else {
     out << Fixed(drawing.Width(), 1) << " x " << Fixed(drawing.Height(), 1) << " mm";
   }
-  out << ", horizontal 1:" << Plain(drawing.ScaleDenominator()) << ", vertical 1:"
-      << Plain(drawing.ScaleDenominator() / o.exaggeration) << '\n';
+  out << ", horizontal 1:" << Plain(drawing.ScaleDenominator())
+      << ", vertical 1:" << Plain(drawing.ScaleDenominator() / o.exaggeration) << '\n';
   return 0;
 }
 
@@ -157,59 +159,71 @@ int Plot(const Options& o, ToolHost& host, std::ostream& out) {
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   ToolHost host(err);
   Options o;
-  CLI::App app("Vertical road profiles (NYLP and PRF files): curve tables, heights, conversion "
-               "and drawings.",
-               "kxprofile");
+  CLI::App app(
+      "Vertical road profiles (NYLP and PRF files): curve tables, heights, conversion "
+      "and drawings.",
+      "kxprofile");
   app.set_version_flag("--version", std::string("kxprofile ") + KX_VERSION_STRING + " (kxlib " +
                                         kx::LibraryVersion() + ")");
   app.require_subcommand(1);
 
   CLI::App* info = app.add_subcommand(
-      "info", "The vertices and the vertical curves: crest or sag, radius, tangent points, "
-              "length, grades, highest or lowest point; whether curves overlap.");
+      "info",
+      "The vertices and the vertical curves: crest or sag, radius, tangent points, "
+      "length, grades, highest or lowest point; whether curves overlap.");
   AddCommon(info, o, "the profile file");
 
   CLI::App* heights = app.add_subcommand(
       "heights", "Heights of the designed line and of the vertex polygon, and their difference.");
   AddCommon(heights, o, "the profile file");
-  CLI::Option* from = heights->add_option("--from", o.from, "first chainage (default: the first vertex)")
-                          ->check(Finite());
-  CLI::Option* to = heights->add_option("--to", o.to, "last chainage (default: the last vertex)")
-                        ->check(Finite());
-  CLI::Option* step = heights->add_option("--step", o.step, "metres between the chainages")
-                          ->capture_default_str()
-                          ->check(Finite())
-                          ->check(CLI::PositiveNumber);
-  heights->add_option("--at", o.at, "these chainages only (one or more)")
+  CLI::Option* from =
+      heights->add_option("--from", o.from, "first chainage (default: the first vertex)")
+          ->check(Finite())
+          ->option_text("X");
+  CLI::Option* to =
+      heights->add_option("--to", o.to, "last chainage, always listed (default: the last vertex)")
+          ->check(Finite())
+          ->option_text("Y");
+  CLI::Option* step =
+      heights->add_option("--step", o.step, "metres between the chainages (default 20)")
+          ->check(Finite())
+          ->check(CLI::PositiveNumber)
+          ->option_text("S");
+  heights->add_option("--at", o.at, "these chainages only")
       ->check(Finite())
       ->excludes(from)
       ->excludes(to)
-      ->excludes(step);
+      ->excludes(step)
+      ->option_text("X ...");
   heights->add_flag("--csv", o.csv, "comma-separated values instead of a table");
 
   CLI::App* convert = app.add_subcommand(
       "convert", "Writes the profile as PRF when OUT ends in .PRF (in any case), else as NYLP.");
   AddCommon(convert, o, "the profile file to read");
-  convert->add_option("OUT", o.output, "the profile file to write")->required();
+  convert->add_option("OUT", o.output, "the profile file to write")->required()->option_text(" ");
 
   CLI::App* plot = app.add_subcommand(
       "plot", "Draws the profile as road drawings show it, into OUT: .svg, .png, .pdf or .dxf.");
   AddCommon(plot, o, "the profile file");
-  plot->add_option("-o,--output", o.output, "the drawing: a file ending in .svg, .png, .pdf or .dxf")
+  plot->add_option("-o,--output", o.output,
+                   "the drawing: a file ending in .svg, .png, .pdf or .dxf")
       ->required()
       ->check(CLI::Validator(
           [](std::string& path) -> std::string {
             return PlotFormatOf(path) ? "" : "not a .svg, .png, .pdf or .dxf file: " + path;
           },
-          "OUT"));
-  plot->add_option("--exaggeration", o.exaggeration, "vertical scale over horizontal scale")
-      ->capture_default_str()
+          ""))
+      ->option_text("OUT");
+  plot->add_option("--exaggeration", o.exaggeration,
+                   "vertical scale over horizontal scale, 0.1 to 1000 (default 10)")
       ->check(Finite())
-      ->check(CLI::Range(0.1, 1000.0));
-  plot->add_option("--band-step", o.bandStep, "metres between the heights of the band")
-      ->capture_default_str()
+      ->check(CLI::Range(0.1, 1000.0))
+      ->option_text("E");
+  plot->add_option("--band-step", o.bandStep,
+                   "metres between the heights of the band, 0.1 to 100000 (default 20)")
       ->check(Finite())
-      ->check(CLI::Range(0.1, 100000.0));
+      ->check(CLI::Range(0.1, 100000.0))
+      ->option_text("S");
 
   try {
     app.parse(argc, argv);

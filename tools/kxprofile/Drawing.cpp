@@ -13,8 +13,8 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kMargin = 10.0;      // round the page
 constexpr double kLeftColumn = 30.0;  // height axis labels, band heading
 constexpr double kTitleBlock = 14.0;
-constexpr double kLabelRoom = 16.0;   // above the highest and below the lowest vertex
-constexpr double kBandGap = 10.0;     // from the chainage axis to the band
+constexpr double kLabelRoom = 16.0;  // above the highest and below the lowest vertex
+constexpr double kBandGap = 10.0;    // from the chainage axis to the band
 constexpr double kBandHeight = 20.0;
 constexpr double kMaxPlotWidth = 2000.0;
 constexpr double kBandSpacing = 4.0;  // least distance of band stations on the page
@@ -105,9 +105,9 @@ void ProfileDrawing::Draw(Canvas& canvas) const {
 
 void ProfileDrawing::DrawTitle(Canvas& canvas) const {
   canvas.Text({kMargin, kMargin + 4.0}, options_.title, {4.0}, Ink::Title);
-  const std::string scales = "horizontal 1:" + Plain(scale_) + "   vertical 1:" +
-                             Plain(scale_ / options_.exaggeration) + "   vertical exaggeration " +
-                             Plain(options_.exaggeration) + ":1   " +
+  const std::string scales = "horizontal 1:" + Plain(scale_) +
+                             "   vertical 1:" + Plain(scale_ / options_.exaggeration) +
+                             "   vertical exaggeration " + Plain(options_.exaggeration) + ":1   " +
                              (view_.parabolic ? "parabolic" : "circular") + " vertical curves";
   canvas.Text({kMargin, kMargin + 9.5}, scales, {kAxisText}, Ink::Label);
 }
@@ -180,8 +180,9 @@ void ProfileDrawing::DrawPolygon(Canvas& canvas) const {
     // leaves free (below where it rises away from the end).
     TextStyle style{kLabelText, interior ? Anchor::Middle : (i == 0 ? Anchor::Start : Anchor::End)};
     const double x = interior ? p.x : (i == 0 ? p.x + 1.5 : p.x - 1.5);
-    const bool above = interior ? view_.Crest(i)
-                                : !(i == 0 ? view_.grades.front() > 0.0 : view_.grades.back() < 0.0);
+    const bool above = interior
+                           ? view_.Crest(i)
+                           : !(i == 0 ? view_.grades.front() > 0.0 : view_.grades.back() < 0.0);
     for (std::size_t k = 0; k < lines.size(); ++k) {
       const double y = above ? p.y - 3.0 - 3.0 * static_cast<double>(lines.size() - 1 - k)
                              : p.y + 3.0 + kLabelText + 3.0 * static_cast<double>(k);

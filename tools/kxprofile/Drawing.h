@@ -53,8 +53,8 @@ class ProfileDrawing {
   PlotOptions options_;
   std::vector<double> bandChainages_;
   std::vector<kx::HeightAt> bandHeights_;
-  double first_ = 0.0, last_ = 0.0;       // chainage range
-  double datum_ = 0.0, top_ = 0.0;        // height range of the plot area
+  double first_ = 0.0, last_ = 0.0;  // chainage range
+  double datum_ = 0.0, top_ = 0.0;   // height range of the plot area
   double heightTick_ = 1.0;
   double scale_ = 1.0, sx_ = 1.0, sy_ = 1.0;
   double x0_ = 0.0, plotTop_ = 0.0, plotBottom_ = 0.0, plotRight_ = 0.0;

@@ -79,7 +79,8 @@ std::string DxfCanvas::Document() const {
   group(9, "$ACADVER"), group(1, "AC1009");
   group(9, "$INSUNITS"), group(70, "4");  // millimetres
   group(9, "$EXTMIN"), group(10, "0.000"), group(20, "0.000"), group(30, "0.000");
-  group(9, "$EXTMAX"), group(10, Fixed(width_, 3)), group(20, Fixed(height_, 3)), group(30, "0.000");
+  group(9, "$EXTMAX"), group(10, Fixed(width_, 3)), group(20, Fixed(height_, 3)),
+      group(30, "0.000");
   group(0, "ENDSEC");
 
   group(0, "SECTION"), group(2, "TABLES");

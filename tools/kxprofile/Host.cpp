@@ -12,10 +12,11 @@ ToolHost::ToolHost(std::ostream& err)
     : err_(err), previousApi_(reinterpret_cast<KxBasicAPI*>(DOVERO01_GetSystemLong(2))) {
   API_ProgramName("kxprofile");
   DOVERO01_SetSystemLong(2, reinterpret_cast<std::intptr_t>(static_cast<KxBasicAPI*>(this)));
-  previousBox_ = kx::platform::SetMessageBoxHandler([this](const char* text, const char*, unsigned) {
-    Collect(Shown::Route::PlatformBox, text);
-    return 1;
-  });
+  previousBox_ =
+      kx::platform::SetMessageBoxHandler([this](const char* text, const char*, unsigned) {
+        Collect(Shown::Route::PlatformBox, text);
+        return 1;
+      });
 }
 
 ToolHost::~ToolHost() {
@@ -65,7 +66,8 @@ std::string OneLine(const std::string& text) {
   while (i < text.size()) {
     std::size_t j = i;
     bool lineEnd = false;
-    while (j < text.size() && std::strchr(" \t\r\n", text[j]) != nullptr) lineEnd |= text[j++] == '\n';
+    while (j < text.size() && std::strchr(" \t\r\n", text[j]) != nullptr)
+      lineEnd |= text[j++] == '\n';
     if (j > i && lineEnd) {
       line += ' ';
       i = j;

@@ -51,10 +51,14 @@ std::string DxfDocument(const ProfileDrawing& drawing) {
 
 std::string WritePlot(const ProfileDrawing& drawing, const std::string& path, PlotFormat format) {
   switch (format) {
-    case PlotFormat::Svg: return WriteText(path, SvgDocument(drawing));
-    case PlotFormat::Dxf: return WriteText(path, DxfDocument(drawing));
-    case PlotFormat::Png: return WritePng(drawing, path, kPngPixelsPerMm);
-    case PlotFormat::Pdf: return WritePdf(drawing, path);
+    case PlotFormat::Svg:
+      return WriteText(path, SvgDocument(drawing));
+    case PlotFormat::Dxf:
+      return WriteText(path, DxfDocument(drawing));
+    case PlotFormat::Png:
+      return WritePng(drawing, path, kPngPixelsPerMm);
+    case PlotFormat::Pdf:
+      return WritePdf(drawing, path);
   }
   return "unknown format";
 }

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 
 #include "Host.h"
 #include "Text.h"
@@ -28,11 +29,16 @@ long LineOf(const std::string& message) {
 // What a reader's code means where the library shows no message of its own.
 const char* ReasonOf(int code) {
   switch (code) {
-    case -1: return "unknown file type";
-    case -2: return "the file does not exist or cannot be read";
-    case -3: return "a line cannot be read";
-    case -4: return "a curve row is not followed by the row of the curve's end";
-    default: return "the file cannot be read";
+    case -1:
+      return "unknown file type";
+    case -2:
+      return "the file does not exist or cannot be read";
+    case -3:
+      return "a line cannot be read";
+    case -4:
+      return "a curve row is not followed by the row of the curve's end";
+    default:
+      return "the file cannot be read";
   }
 }
 
@@ -100,8 +106,9 @@ std::string WriteProfile(QP_LinjePaalegg& profile, const std::string& path, Tool
   for (const Shown& s : host.Take()) shown += (shown.empty() ? "" : " ") + OneLine(s.text);
   if (written == 1 && shown.empty()) return "";
   file.Slett();
-  return path + ": not written: " + (shown.empty() ? "the profile cannot be written" : shown) +
-         " (code " + std::to_string(code) + ")";
+  // After the library's own message the code adds nothing (an overlap leaves it untouched).
+  if (!shown.empty()) return path + ": not written: " + shown;
+  return path + ": not written: the profile cannot be written (code " + std::to_string(code) + ")";
 }
 
 }  // namespace kx::tool

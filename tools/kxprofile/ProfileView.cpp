@@ -24,7 +24,8 @@ ProfileView DescribeProfile(QP_LinjePaalegg& profile) {
   view.curveOf.assign(view.vertices.size(), -1);
   for (std::size_t c = 0; c < view.curves.size(); ++c) {
     const int v = view.curves[c].vertex;
-    if (v >= 0 && static_cast<std::size_t>(v) < view.vertices.size()) view.curveOf[v] = static_cast<int>(c);
+    if (v >= 0 && static_cast<std::size_t>(v) < view.vertices.size())
+      view.curveOf[v] = static_cast<int>(c);
   }
   for (std::size_t i = 0; i + 1 < view.vertices.size(); ++i) {
     double grade = std::numeric_limits<double>::quiet_NaN();
@@ -54,26 +55,40 @@ std::vector<double> Stations(double from, double to, double step, bool withEnd) 
 
 const char* StatusText(kx::HeightStatus status) {
   switch (status) {
-    case kx::HeightStatus::Ok: return "";
-    case kx::HeightStatus::TooFewVertices: return "fewer than two vertices";
-    case kx::HeightStatus::BeforeStart: return "before the first vertex";
-    case kx::HeightStatus::BeyondEnd: return "beyond the last vertex";
-    case kx::HeightStatus::OutsideSegment: return "outside the profile";
-    case kx::HeightStatus::NoGradeLine: return "no grade line gives a height";
-    case kx::HeightStatus::NoGrade: return "no grade";
+    case kx::HeightStatus::Ok:
+      return "";
+    case kx::HeightStatus::TooFewVertices:
+      return "fewer than two vertices";
+    case kx::HeightStatus::BeforeStart:
+      return "before the first vertex";
+    case kx::HeightStatus::BeyondEnd:
+      return "beyond the last vertex";
+    case kx::HeightStatus::OutsideSegment:
+      return "outside the profile";
+    case kx::HeightStatus::NoGradeLine:
+      return "no grade line gives a height";
+    case kx::HeightStatus::NoGrade:
+      return "no grade";
   }
   return "";
 }
 
 const char* StatusCode(kx::HeightStatus status) {
   switch (status) {
-    case kx::HeightStatus::Ok: return "ok";
-    case kx::HeightStatus::TooFewVertices: return "too-few-vertices";
-    case kx::HeightStatus::BeforeStart: return "before-start";
-    case kx::HeightStatus::BeyondEnd: return "beyond-end";
-    case kx::HeightStatus::OutsideSegment: return "outside";
-    case kx::HeightStatus::NoGradeLine: return "no-grade-line";
-    case kx::HeightStatus::NoGrade: return "no-grade";
+    case kx::HeightStatus::Ok:
+      return "ok";
+    case kx::HeightStatus::TooFewVertices:
+      return "too-few-vertices";
+    case kx::HeightStatus::BeforeStart:
+      return "before-start";
+    case kx::HeightStatus::BeyondEnd:
+      return "beyond-end";
+    case kx::HeightStatus::OutsideSegment:
+      return "outside";
+    case kx::HeightStatus::NoGradeLine:
+      return "no-grade-line";
+    case kx::HeightStatus::NoGrade:
+      return "no-grade";
   }
   return "";
 }

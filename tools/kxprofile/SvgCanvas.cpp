@@ -14,11 +14,20 @@ std::string Escaped(const std::string& text) {
   std::string out;
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -61,8 +70,8 @@ void SvgCanvas::Curve(const CurveShape& c, Ink ink) {
 
 void SvgCanvas::Text(Point at, const std::string& text, const TextStyle& style, Ink ink) {
   static const char* const kAnchor[] = {"", " text-anchor=\"middle\"", " text-anchor=\"end\""};
-  body_ += "<text class=\"" + std::string(InkStyleOf(ink).name) + "\" x=\"" + N(at.x) +
-           "\" y=\"" + N(at.y) + "\" font-size=\"" + N(style.size) + "\"" +
+  body_ += "<text class=\"" + std::string(InkStyleOf(ink).name) + "\" x=\"" + N(at.x) + "\" y=\"" +
+           N(at.y) + "\" font-size=\"" + N(style.size) + "\"" +
            kAnchor[static_cast<int>(style.anchor)];
   // SVG turns clockwise on its downward y axis: the page's counter-clockwise angle is negated.
   if (style.angle != 0.0) body_ += " transform=\"rotate(" + N(-style.angle) + " " + P(at) + ")\"";
@@ -80,7 +89,8 @@ std::string SvgCanvas::Document() const {
     svg += "." + std::string(s.name) + "{";
     if (s.width > 0.0) {
       svg += "stroke:" + Colour(s.rgb) + ";stroke-width:" + N(s.width);
-      if (s.dashed) svg += ";stroke-dasharray:" + N(kDashOn) + " " + N(kDashOff) + ";stroke-linecap:butt";
+      if (s.dashed)
+        svg += ";stroke-dasharray:" + N(kDashOn) + " " + N(kDashOff) + ";stroke-linecap:butt";
     } else {
       svg += "fill:" + Colour(s.rgb);
     }

@@ -24,9 +24,10 @@ void WriteInfo(std::ostream& out, const ProfileView& view, const std::string& so
   vertices.Write(out);
 
   out << "\nvertical curves\n";
-  TextTable curves({"vertex", "kind", "radius", "T1 chainage", "T1 height", "T2 chainage",
-                    "T2 height", "length", "grade in", "grade out", "high/low point", "at chainage"},
-                   {false, true});
+  TextTable curves(
+      {"vertex", "kind", "radius", "T1 chainage", "T1 height", "T2 chainage", "T2 height", "length",
+       "grade in", "grade out", "high/low point", "at chainage"},
+      {false, true});
   std::string overlapping;
   for (const kx::ProfileCurve& c : view.curves) {
     const std::string vertex = std::to_string(c.vertex + 1);
@@ -51,7 +52,8 @@ void WriteHeights(std::ostream& out, QP_LinjePaalegg& profile, const std::vector
   std::vector<kx::HeightAt> heights(chainages.size());
   kx::ProfileHeights(profile, chainages.data(), chainages.size(), heights.data());
 
-  TextTable table({"chainage", "height", "polygon", "difference", ""}, {false, false, false, false, true});
+  TextTable table({"chainage", "height", "polygon", "difference", ""},
+                  {false, false, false, false, true});
   if (csv) WriteCsvRow(out, {"chainage", "height", "polygon", "difference", "status"});
   const int decimals = csv ? 4 : 3;
   for (std::size_t i = 0; i < chainages.size(); ++i) {

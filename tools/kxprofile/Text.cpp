@@ -28,9 +28,7 @@ std::string Percent(double grade, int decimals) {
   return text + " %";
 }
 
-std::string Plain(double value) {
-  return Fixed(value, value == std::floor(value) ? 0 : 2);
-}
+std::string Plain(double value) { return Fixed(value, value == std::floor(value) ? 0 : 2); }
 
 TextTable::TextTable(std::vector<std::string> header, std::vector<bool> leftAligned)
     : left_(std::move(leftAligned)) {

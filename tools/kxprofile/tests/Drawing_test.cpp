@@ -1,15 +1,11 @@
-// The drawing on profiles built in code: its curves lie on the profile's heights in both curve
-// shapes, and the PNG and PDF backends write what they should.
+// The drawing on profiles built in code: its curves and grades lie on the profile's heights in both
+// curve shapes, and the PNG shows the line where the profile is.
 
 #include "Drawing.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
-#include "CairoCanvas.h"
 #include "Plot.h"
 #include "kx/geometry/DT_Punkt.h"
 #include "kx/profile/QP_LinjePaalegg.h"
@@ -57,7 +53,8 @@ TEST(ProfileDrawing, CurvesAndGradesLieOnTheProfileHeights) {
       EXPECT_NEAR(c.At(1.0).y, c.end.y, 1e-9);
     }
     for (const auto& [a, b] : recorded.designLines) {
-      for (int k = 0; k <= 4; ++k) drawn.push_back({a.x + (b.x - a.x) * k / 4, a.y + (b.y - a.y) * k / 4});
+      for (int k = 0; k <= 4; ++k)
+        drawn.push_back({a.x + (b.x - a.x) * k / 4, a.y + (b.y - a.y) * k / 4});
     }
     for (const Point& p : drawn) {
       const double chainage = (p.x - origin.x) / drawing.Sx();
@@ -87,7 +84,8 @@ TEST(ProfileDrawing, PngHasItsSizeAndTheLineWhereTheProfileIs) {
   const int stride = cairo_image_surface_get_stride(png);
   // The mean brightness (0 black, 255 white) of the 3 x 3 pixels round a page point.
   const auto brightness = [&](Point p) {
-    const int x = static_cast<int>(p.x * kPngPixelsPerMm), y = static_cast<int>(p.y * kPngPixelsPerMm);
+    const int x = static_cast<int>(p.x * kPngPixelsPerMm),
+              y = static_cast<int>(p.y * kPngPixelsPerMm);
     double sum = 0.0;
     for (int dy = -1; dy <= 1; ++dy) {
       for (int dx = -1; dx <= 1; ++dx) {
@@ -111,17 +109,6 @@ TEST(ProfileDrawing, PngHasItsSizeAndTheLineWhereTheProfileIs) {
     }
   }
   cairo_surface_destroy(png);
-}
-
-TEST(ProfileDrawing, PdfStartsAsAPdfDoes) {
-  kx::test::ScopedTempDir dir;
-  QP_LinjePaalegg profile;
-  Build(profile, true);
-  ASSERT_EQ(WritePlot(ProfileDrawing(profile, {}), "p.pdf", PlotFormat::Pdf), "");
-  EXPECT_EQ(dir.Read("p.pdf").substr(0, 5), "%PDF-");
-  // An output that cannot be created is a reason, not a crash.
-  EXPECT_NE(WritePlot(ProfileDrawing(profile, {}), "no/such/dir/p.pdf", PlotFormat::Pdf), "");
-  EXPECT_NE(WritePlot(ProfileDrawing(profile, {}), "no/such/dir/p.svg", PlotFormat::Svg), "");
 }
 
 }  // namespace
