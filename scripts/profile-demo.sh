@@ -8,7 +8,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/ensure-packages.sh"
 ensure_packages cmake ninja-build g++ pkg-config libcli11-dev libcairo2-dev
 
-(cd "$root" && cmake --preset tool >/dev/null && cmake --build --preset tool --target kxprofile)
+echo "Building kxprofile (build/tool) ..."
+log="$root/build/tool-build.log"
+mkdir -p "$root/build"
+if ! (cd "$root" && cmake --preset tool && cmake --build --preset tool --target kxprofile) >"$log" 2>&1; then
+  cat "$log"
+  exit 1
+fi
 kxprofile="$root/build/tool/tools/kxprofile/kxprofile"
 sample="$root/examples/dalvegen.nylp"
 
