@@ -53,44 +53,30 @@ std::vector<double> Stations(double from, double to, double step, bool withEnd) 
   return at;
 }
 
-const char* StatusText(kx::HeightStatus status) {
-  switch (status) {
-    case kx::HeightStatus::Ok:
-      return "";
-    case kx::HeightStatus::TooFewVertices:
-      return "fewer than two vertices";
-    case kx::HeightStatus::BeforeStart:
-      return "before the first vertex";
-    case kx::HeightStatus::BeyondEnd:
-      return "beyond the last vertex";
-    case kx::HeightStatus::OutsideSegment:
-      return "outside the profile";
-    case kx::HeightStatus::NoGradeLine:
-      return "no grade line gives a height";
-    case kx::HeightStatus::NoGrade:
-      return "no grade";
-  }
-  return "";
+namespace {
+
+struct StatusWords {
+  const char* text;
+  const char* code;
+};
+
+// Indexed by kx::HeightStatus.
+const StatusWords& WordsOf(kx::HeightStatus status) {
+  static const StatusWords kWords[] = {
+      {"", "ok"},
+      {"fewer than two vertices", "too-few-vertices"},
+      {"before the first vertex", "before-start"},
+      {"beyond the last vertex", "beyond-end"},
+      {"outside the profile", "outside"},
+      {"no grade line gives a height", "no-grade-line"},
+      {"no grade", "no-grade"},
+  };
+  return kWords[static_cast<int>(status)];
 }
 
-const char* StatusCode(kx::HeightStatus status) {
-  switch (status) {
-    case kx::HeightStatus::Ok:
-      return "ok";
-    case kx::HeightStatus::TooFewVertices:
-      return "too-few-vertices";
-    case kx::HeightStatus::BeforeStart:
-      return "before-start";
-    case kx::HeightStatus::BeyondEnd:
-      return "beyond-end";
-    case kx::HeightStatus::OutsideSegment:
-      return "outside";
-    case kx::HeightStatus::NoGradeLine:
-      return "no-grade-line";
-    case kx::HeightStatus::NoGrade:
-      return "no-grade";
-  }
-  return "";
-}
+}  // namespace
+
+const char* StatusText(kx::HeightStatus status) { return WordsOf(status).text; }
+const char* StatusCode(kx::HeightStatus status) { return WordsOf(status).code; }
 
 }  // namespace kx::tool

@@ -49,8 +49,9 @@ std::string ReadAll(const fs::path& path) {
 struct Workspace : kx::test::ScopedTempDir {
   Workspace() {
     for (const char* dir : {KX_EXAMPLES_DIR, KX_TEST_DATA_DIR "/tools"}) {
-      for (const auto& f : fs::directory_iterator(dir))
-        fs::copy(f.path(), Path() / f.path().filename());
+      for (const auto& f : fs::directory_iterator(dir)) {
+        if (f.is_regular_file()) fs::copy(f.path(), Path() / f.path().filename());
+      }
     }
   }
 };
