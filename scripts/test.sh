@@ -1,5 +1,5 @@
 #!/bin/sh
-# The whole test suite: builds kxlib and its tests with AddressSanitizer and
+# The whole test suite: builds kxlib, the kxprofile tool and their tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer (g++) and runs them, then builds and runs them with clang++ (optimised)
 # as well, and last builds the optimised g++ configuration (the one scripts/build.sh makes), whose
 # warnings only show at -O2. Warnings are errors in all three. Last, a short fuzzing pass: every
@@ -9,7 +9,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/ensure-packages.sh
-ensure_packages cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev
+ensure_packages cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev pkg-config libcli11-dev \
+  libcairo2-dev
 
 cmake --preset asan
 cmake --build --preset asan
