@@ -84,14 +84,9 @@ void CheckName(Filnavn& f) {
 
 // A name made mostly of the characters that matter to splitting.
 std::string Name(Input& in) {
-  static const char kPieces[] = "\\/:.aB\\/:.x";
-  std::string text;
-  for (int n = in.Small(40); n > 0; --n) {
-    const unsigned b = in.Byte();
-    text += b < 176 ? kPieces[b % (sizeof kPieces - 1)] : static_cast<char>(in.Byte());
-  }
+  std::string text = in.TextOf("\\/:.aB\\/:.x", 40, 176);
   if (in.Small(16) == 0) text.append(static_cast<std::size_t>(in.Small(2000)), 'n');  // long
-  return text.c_str();  // as the library sees it: up to a NUL
+  return text;
 }
 
 }  // namespace

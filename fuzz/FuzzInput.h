@@ -51,6 +51,17 @@ class Input {
     for (int n = Small(max); n > 0; --n) text += static_cast<char>(Byte());
     return text;
   }
+  // Up to max - 1 characters, most of them from pieces (a byte below share picks one), the others
+  // any byte; cut at a NUL, as the library sees it.
+  std::string TextOf(const char* pieces, int max, unsigned share) {
+    const auto count = static_cast<unsigned>(std::strlen(pieces));
+    std::string text;
+    for (int n = Small(max); n > 0; --n) {
+      const unsigned b = Byte();
+      text += b < share ? pieces[b % count] : static_cast<char>(Byte());
+    }
+    return text.c_str();
+  }
   // A position or count for a text of length characters: mostly near the text, sometimes any int
   // or one of the values with a meaning of their own.
   int Position(int length) {
@@ -87,6 +98,16 @@ inline void Quiet() {
     return true;
   }();
   (void)installed;
+}
+
+// Runs a target's harness: one Step(in) after the other while the input lasts, at most steps.
+template <typename Harness>
+int RunSteps(const std::uint8_t* data, std::size_t size, int steps) {
+  Quiet();
+  Input in(data, size);
+  Harness harness;
+  for (int k = 0; in.More() && k < steps; ++k) harness.Step(in);
+  return 0;
 }
 
 // Whether two doubles are the same value: equal, or both NaN.

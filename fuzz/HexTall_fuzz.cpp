@@ -30,15 +30,7 @@ bool Canonical(const std::string& text) {
   return text.find_first_not_of(kDigits) == std::string::npos;
 }
 
-std::string Digits(Input& in, int max) {
-  static const char kPieces[] = "0123456789ABCDEFabcdefF0F0";
-  std::string text;
-  for (int n = in.Small(max); n > 0; --n) {
-    const unsigned b = in.Byte();
-    text += b < 224 ? kPieces[b % (sizeof kPieces - 1)] : static_cast<char>(in.Byte());
-  }
-  return text.c_str();  // as the library sees it: up to a NUL
-}
+std::string Digits(Input& in, int max) { return in.TextOf("0123456789ABCDEFabcdefF0F0", max, 224); }
 
 // One step up (delta 1) or down (-1) of before, as the class must count: the digits at the end
 // that wrap (F up, 0 down) restart (0 up, F down), the one before them moves by delta; past the

@@ -43,15 +43,7 @@ bool Expected(std::string& text, const std::string& name, const std::string& val
 }
 
 // Texts made mostly of the characters that matter: '@', '=', '\' and digits.
-std::string Piece(Input& in, int max) {
-  static const char kPieces[] = "@=\\0123456789ABab";
-  std::string text;
-  for (int n = in.Small(max); n > 0; --n) {
-    const unsigned b = in.Byte();
-    text += b < 192 ? kPieces[b % (sizeof kPieces - 1)] : static_cast<char>(in.Byte());
-  }
-  return text.c_str();  // as the library sees it: up to a NUL
-}
+std::string Piece(Input& in, int max) { return in.TextOf("@=\\0123456789ABab", max, 192); }
 
 int Mode(Input& in) {
   const int pick = in.Small(8);

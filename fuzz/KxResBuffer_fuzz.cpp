@@ -433,9 +433,5 @@ class Harness {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  kx::fuzz::Quiet();
-  Input in(data, size);
-  Harness harness;
-  for (int steps = 0; in.More() && steps < 2000; ++steps) harness.Step(in);
-  return 0;
+  return kx::fuzz::RunSteps<Harness>(data, size, 2000);
 }

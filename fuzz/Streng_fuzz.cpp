@@ -406,9 +406,5 @@ class Harness {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  kx::fuzz::Quiet();
-  Input in(data, size);
-  Harness harness;
-  for (int steps = 0; in.More() && steps < 1000; ++steps) harness.Step(in);
-  return 0;
+  return kx::fuzz::RunSteps<Harness>(data, size, 1000);
 }

@@ -36,6 +36,11 @@ struct Args {
   }
   double n(std::size_t i) const { return row.D(0, i); }
   int i(std::size_t k) const { return row.I(0, k); }
+  Streng Text(std::size_t k) const {  // a Streng holding argument k literally
+    Streng s;
+    s = p(k);
+    return s;
+  }
 };
 
 Words StrengAfter(Streng& s, int result) {
@@ -71,14 +76,12 @@ const std::map<std::string, std::function<Words(const Args&)>>& Entries() {
        }},
       {"Lik",
        [](const Args& a) {
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          return StrengAfter(s, s.Lik(a.p(1), a.i(2), a.i(3)));
        }},
       {"KopiN",
        [](const Args& a) {  // into a buffer of exactly the room the call promises to use
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          const int start = std::max(a.i(2), 0), n = std::min(a.i(1), s.Lengde() - start);
          std::vector<char> room(static_cast<std::size_t>(std::max(n, 0)) + 1, '\x7f');
          const int result = s.KopiN(room.data(), a.i(1), a.i(2));
@@ -87,8 +90,7 @@ const std::map<std::string, std::function<Words(const Args&)>>& Entries() {
        }},
       {"Kopi",
        [](const Args& a) {
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          Streng* copy = s.Kopi(a.i(1), a.i(2));
          const Words words{copy != nullptr ? Shown(copy->Get()) : "-"};
          delete copy;
@@ -96,39 +98,33 @@ const std::map<std::string, std::function<Words(const Args&)>>& Entries() {
        }},
       {"SlettFraTil",
        [](const Args& a) {
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          return StrengAfter(s, s.SlettFraTil(a.i(1), a.i(2)));
        }},
       {"FyllBlanke",
        [](const Args& a) {
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          return StrengAfter(s, s.FyllBlankeTilLengdeEr(a.i(1), a.i(2)));
        }},
       {"MakeShorter",
        [](const Args& a) {
          kx::test::HostCapture host;
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          return StrengAfter(s, s.MakeShorter(a.i(1), a.i(2)));
        }},
       {"Convert",
        [](const Args& a) {
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          return StrengAfter(s, s.Convert(a.i(1), a.p(2), a.p(3)));
        }},
       {"HvorEr",
        [](const Args& a) {
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          return Words{std::to_string(s.HvorEr(a.p(1), a.i(2)))};
        }},
       {"ByttAlle",
        [](const Args& a) {
-         Streng s;
-         s = a.p(0);
+         Streng s = a.Text(0);
          return StrengAfter(s, s.ByttAlleAmedB(a.p(1), a.p(2)));
        }},
       {"Inc",
