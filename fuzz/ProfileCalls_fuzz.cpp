@@ -103,8 +103,8 @@ bool IsHeightCode(int code) {
   return code == -5 || code == -4 || code == -7 || code == 0 || code == -6;
 }
 
-// scans: the min/max scans this input may still make. A scan may take up to a second here, and an
-// input gets 2 seconds in all, so it makes one.
+// scans: the min/max scans this input may still make. The longest scan allowed takes most of a
+// second in this instrumented build, and an input gets 2 seconds in all, so it makes one.
 void Step(Input& in, QP_LinjePaalegg& profile, int& scans) {
   const int op = in.Small(11);
   static const bool trace = std::getenv("KX_FUZZ_TRACE") != nullptr;
