@@ -109,6 +109,16 @@ Words Apply(const Row& r, KxResBuffer& rb, resbuf* chain) {
     }
     return {found != nullptr ? Of(position) : "-"};
   }
+  if (op == "Link") {  // a record of its own, or the buffer itself
+    const int own =
+        arg(0) == 0 ? rb.AddLink(&rb) : rb.AddLink(rb.Get(static_cast<unsigned short>(arg(0))));
+    return {Of(own), code(), Of(rb.Lengde())};
+  }
+  if (op == "Exist") {
+    Streng text;
+    text = r.S(0, 1).c_str();
+    return {Of(rb.Exist(arg(0), &text, arg(2))), code()};
+  }
   if (op == "Record") {
     const resbuf* rec = rb.Get(static_cast<unsigned short>(arg(0)));
     return {rec != nullptr ? Of(rec->restype) : "-"};
