@@ -17,56 +17,24 @@
 #include <string>
 #include <unordered_set>
 
-#include "Check.h"
+#include "FuzzInput.h"
 #include "kx/kx.h"
 
 namespace {
 
-// The operations' arguments, read from the input; 0 once it is used up.
-class Input {
- public:
-  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool More() const { return at_ < size_; }
-  unsigned Byte() { return at_ < size_ ? data_[at_++] : 0u; }
-  int Small(int n) { return static_cast<int>(Byte() % static_cast<unsigned>(n)); }
-  int Int() {
-    unsigned value = 0;
-    for (int shift = 0; shift < 32; shift += 8) value |= Byte() << shift;
-    return static_cast<int>(value);
-  }
-  double Real() {
-    const int kind = Small(4);
-    if (kind == 0) {  // any bit pattern: NaNs, infinities, denormals
-      const std::uint64_t low = static_cast<std::uint32_t>(Int());
-      const std::uint64_t bits = low | std::uint64_t{static_cast<std::uint32_t>(Int())} << 32;
-      double value;
-      std::memcpy(&value, &bits, sizeof value);
-      return value;
-    }
-    return Int() / 64.0;
-  }
-  std::string Text() {
-    std::string text;
-    for (int n = Small(24); n > 0; --n) text += static_cast<char>(Byte());
-    return text;  // a NUL inside ends the text where the library sees it
-  }
-  // A restype: mostly the interesting ones, sometimes any 16-bit code.
-  short Code() {
-    static const short kCodes[] = {-3,   -2,   -1,   0,    1,    5,    9,    10,   17,   18,   38,
-                                   40,   59,   60,   70,   79,   90,   99,   100,  102,  103,  110,
-                                   140,  170,  210,  280,  300,  309,  310,  320,  369,  370,  410,
-                                   1000, 1003, 1004, 1005, 1006, 1010, 1021, 1031, 1040, 1070, 1071,
-                                   5001, 5002, 5003, 5004, 5005, 5006, 5009, 5010, 5021};
-    const unsigned pick = Byte();
-    constexpr unsigned kCount = sizeof kCodes / sizeof kCodes[0];
-    return pick < 4 * kCount ? kCodes[pick % kCount] : static_cast<short>(Int());
-  }
+using kx::fuzz::Input;
 
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
-};
+// A restype: mostly the interesting ones, sometimes any 16-bit code.
+short Code(Input& in) {
+  static const short kCodes[] = {-3,   -2,   -1,   0,    1,    5,    9,    10,   17,   18,   38,
+                                 40,   59,   60,   70,   79,   90,   99,   100,  102,  103,  110,
+                                 140,  170,  210,  280,  300,  309,  310,  320,  369,  370,  410,
+                                 1000, 1003, 1004, 1005, 1006, 1010, 1021, 1031, 1040, 1070, 1071,
+                                 5001, 5002, 5003, 5004, 5005, 5006, 5009, 5010, 5021};
+  const unsigned pick = in.Byte();
+  constexpr unsigned kCount = sizeof kCodes / sizeof kCodes[0];
+  return pick < 4 * kCount ? kCodes[pick % kCount] : static_cast<short>(in.Int());
+}
 
 // The text codes, written out here on their own so that the check does not trust the library.
 bool IsTextCode(short c) {
@@ -74,17 +42,12 @@ bool IsTextCode(short c) {
          (c >= 1000 && c <= 1003) || c == 1005 || c == 5005;
 }
 
-// A host interface that shows nothing (GetResType prints for unknown codes).
-struct QuietHost : IO_Enhet {
-  int SkrivCharStreng(char*) override { return 0; }
-};
-
 // A chain of one to three records as a host hands one over, texts included.
 resbuf* NewChain(Input& in) {
   resbuf* first = nullptr;
   resbuf** link = &first;
   for (int n = 1 + in.Small(3); n > 0; --n) {
-    resbuf* rec = WINKMR00_newrb(in.Code());
+    resbuf* rec = WINKMR00_newrb(Code(in));
     if (IsTextCode(rec->restype)) {
       rec->resval.rstring = KMR00_strdup(in.Text().c_str());
     } else {
@@ -130,7 +93,7 @@ class Harness {
     switch (op) {
       case 0: {  // add a value
         Drop(x);
-        const short code = in.Code();
+        const short code = Code(in);
         const int kind = in.Small(10);
         const std::string text = in.Text();
         const double real = in.Real(), xyz[3] = {real, -real, in.Real()};
@@ -190,7 +153,7 @@ class Harness {
       case 1: {  // add a marker, or a chain the target made
         Drop(x);
         if (in.Small(2) == 0) {
-          KX_CHECK(a.Add(in.Code()) == (slot_[x].from >= 0 ? 0 : 1));
+          KX_CHECK(a.Add(Code(in)) == (slot_[x].from >= 0 ? 0 : 1));
         } else {
           resbuf* chain = NewChain(in);
           const int result = a.Add(chain);
@@ -228,13 +191,13 @@ class Harness {
         s = in.Text().c_str();
         HovedObjekt* values[] = {nullptr, &d, &p, &i, &l, &s};
         HovedObjekt* value = values[in.Small(6)];
-        const short code = in.Code();
+        const short code = Code(in);
         a.InsertElement(type, value, code, in.Small(n + 3) - 1);
         break;
       }
       case 5: {
         Drop(x);
-        const short code = in.Code();
+        const short code = Code(in);
         a.Delete(code, in.Small(4) - 1);
         break;
       }
@@ -286,7 +249,7 @@ class Harness {
         const resbuf* lastBefore = found != nullptr ? found->Get(0) : nullptr;
         Streng s;
         s = in.Text().c_str();
-        const short code = in.Code();
+        const short code = Code(in);
         if (in.Small(2) == 0) {
           a.Exist(code, found);
         } else {
@@ -299,7 +262,7 @@ class Harness {
       case 11: {  // set
         const int occurrence = in.Small(4) - 1, add = in.Small(2);
         if (add != 0) Drop(x);
-        const short code = in.Code();
+        const short code = Code(in);
         const DT_Double d(in.Real());
         const DT_Punkt p(in.Real(), 0.5, -0.5);
         const DT_Int i(in.Int());
@@ -329,7 +292,7 @@ class Harness {
         break;
       }
       case 12: {  // get
-        const short code = in.Code();
+        const short code = Code(in);
         const int occurrence = in.Small(4) - 1;
         DT_Double d;
         DT_Punkt p;
@@ -342,8 +305,8 @@ class Harness {
         break;
       }
       case 13: {  // change codes, in place
-        const short from = in.Small(4) == 0 ? -999 : in.Code();
-        const short to = in.Small(4) == 0 ? -1 : in.Code();
+        const short from = in.Small(4) == 0 ? -999 : Code(in);
+        const short to = in.Small(4) == 0 ? -1 : Code(in);
         resbuf* rec = in.Small(2) == 0 ? record(a) : record(b);
         if (in.Small(2) == 0) {
           a.ChangeCode(from, to, rec);
@@ -356,7 +319,7 @@ class Harness {
         a.ChangeDXFtoRTCodes();
         break;
       case 15: {
-        const short code = in.Code(), to = in.Code();
+        const short code = Code(in), to = Code(in);
         const int occurrence = in.Small(4) - 1;
         a.ChangeType(code, to, occurrence, in.Small(2));
         break;
@@ -470,11 +433,5 @@ class Harness {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static QuietHost host;
-  static KxBasicAPI* const previous = KxBaseClass().API(&host);
-  (void)previous;
-  Input in(data, size);
-  Harness harness;
-  for (int steps = 0; in.More() && steps < 2000; ++steps) harness.Step(in);
-  return 0;
+  return kx::fuzz::RunSteps<Harness>(data, size, 2000);
 }

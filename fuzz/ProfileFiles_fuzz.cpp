@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "Check.h"
+#include "FuzzInput.h"
 #include "kx/kx.h"
 #include "kx/platform/MessageBox.h"
 

@@ -7,6 +7,9 @@
 # fuzz/findings/<target>/. Fix the fault, then move the input into fuzz/corpus/<target>/ with a name
 # that says what it found: the tests replay every corpus file on each run. The exit status is 1
 # when any target failed.
+#
+# fuzz/options/<target>, when it exists, holds more libFuzzer options for that target (the profile
+# calls run with -timeout=2: no call may take 2 seconds).
 set -eu
 seconds=${1:-60}
 cd "$(dirname "$0")/.."
@@ -25,8 +28,11 @@ for exe in build/fuzz/fuzz/kx_fuzz_*; do
   mkdir -p "$corpus" "$findings"
   if [ -d "fuzz/corpus/$name" ]; then cp -R "fuzz/corpus/$name/." "$corpus/"; fi
   log=$scratch/$name.log
+  options=""
+  if [ -f "fuzz/options/$name" ]; then options=$(cat "fuzz/options/$name"); fi
   echo "fuzzing $name for ${seconds}s"
-  if ! nice "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  # shellcheck disable=SC2086 # the options are separate words
+  if ! nice "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 $options \
       -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1; then
     status=1
     tail -n 40 "$log"

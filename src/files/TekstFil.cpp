@@ -12,18 +12,29 @@ namespace {
 constexpr int kChunk = 510;  // the longest piece of a line delivered as one line
 using Chunk = char[kChunk + 1];
 
-// Reads the next piece of a line into chunk, without its line feed; false at the end of the file
-// or on an error. ended tells whether a line feed ended it. A piece of the full 510 characters
-// that the line feed follows directly takes the line feed too, so a line of 510 characters is one
-// line, not one and an empty one.
-// cppcheck-suppress constParameter ; fgets writes the chunk
-bool ReadChunk(std::FILE* file, Chunk& chunk, bool* ended = nullptr) {
-  if (file == nullptr || std::fgets(chunk, sizeof chunk, file) == nullptr) return false;
-  char* lineFeed = std::strchr(chunk, '\n');
-  bool end = lineFeed != nullptr;
-  if (end) {
-    *lineFeed = '\0';
-  } else if (std::strlen(chunk) == kChunk) {
+// Reads the next piece of a line into chunk: its characters, at most 510, without the line feed,
+// followed by a NUL. Returns how many characters it read, or -1 at the end of the file or on an
+// error. ended tells whether a line feed ended it. A piece of the full 510 characters that the
+// line feed follows directly takes the line feed too, so a line of 510 characters is one line, not
+// one and an empty one. The characters are counted as they are read, not by the NUL after them: a
+// NUL in the file ends the text of its line for the callers that read chunk as text, but never the
+// line, and a line copied by its count keeps its bytes.
+// cppcheck-suppress constParameter ; the chunk is written
+int ReadChunk(std::FILE* file, Chunk& chunk, bool* ended = nullptr) {
+  if (file == nullptr) return -1;
+  int length = 0;
+  bool end = false;
+  while (length < kChunk) {
+    const int c = std::getc(file);
+    if (c == EOF) break;
+    if (c == '\n') {
+      end = true;
+      break;
+    }
+    chunk[length++] = static_cast<char>(c);
+  }
+  if (length == 0 && !end) return -1;
+  if (!end && length == kChunk) {
     const int next = std::getc(file);
     if (next == '\n') {
       end = true;
@@ -31,8 +42,9 @@ bool ReadChunk(std::FILE* file, Chunk& chunk, bool* ended = nullptr) {
       std::ungetc(next, file);
     }
   }
+  chunk[length] = '\0';
   if (ended != nullptr) *ended = end;
-  return true;
+  return length;
 }
 
 }  // namespace
@@ -95,7 +107,7 @@ int TekstFil::LesNesteLinje(Streng* line, const char* format, int flags) {
   if (line == nullptr) return 0;
   if (Peker() == nullptr && LukkOpp("rt") == 0) return 0;
   Chunk text;
-  if (!ReadChunk(Peker(), text)) return 0;
+  if (ReadChunk(Peker(), text) < 0) return 0;
   if (format != nullptr && (flags & 4) == 0) {
     line->Init(format, text);
   } else {
@@ -134,7 +146,7 @@ Streng* TekstFil::GetLinje(unsigned short number) {
   LukkIgjen();
   if (LukkOpp("rt") == 0) return nullptr;
   Chunk text;
-  for (unsigned long count = 1; ReadChunk(Peker(), text); ++count) {
+  for (unsigned long count = 1; ReadChunk(Peker(), text) >= 0; ++count) {
     if (number == 0) return nullptr;
     if (count == number) {
       auto* line = new Streng;
@@ -154,9 +166,13 @@ unsigned char TekstFil::SlettLinje(unsigned short number) {
   if (LukkOpp("rt") != 0) {
     Chunk text;
     bool ended = false;
-    for (unsigned long count = 1; ReadChunk(Peker(), text, &ended); ++count) {
+    for (unsigned long count = 1;; ++count) {
+      const int length = ReadChunk(Peker(), text, &ended);
+      if (length < 0) break;
       if (count == number) continue;
-      ok = ok && std::fputs(text, temp) >= 0 && (!ended || std::fputc('\n', temp) != EOF);
+      const auto size = static_cast<std::size_t>(length);
+      ok = ok && std::fwrite(text, 1, size, temp) == size &&
+           (!ended || std::fputc('\n', temp) != EOF);
     }
     ok = ok && std::ferror(Peker()) == 0;
   } else {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "foundation/FaultInjection.h"
 #include "foundation/Format.h"
 #include "foundation/Host.h"
 #include "kx/foundation/IO_Enhet.h"
@@ -21,6 +22,21 @@ constexpr std::size_t kOpenFileNameSize = 512;  // a name of at most 511 charact
 char gOpenFiles[kOpenFileEntries][kOpenFileNameSize] = {};
 
 constexpr int kQueryErrorCode = -9999;
+
+// Allocation failures on demand (the fault-injection build, KX_FAULT_INJECTION; see
+// foundation/FaultInjection.h). Otherwise no allocation ever fails on purpose, and the calls below
+// compile to nothing.
+#if defined(KX_FAULT_INJECTION)
+long gAllocations = 0;  // allocations asked for since the count restarted
+long gFailAt = 0;       // the one that fails; 0: none
+long gLiveBlocks = 0;   // blocks handed out and not yet released
+
+bool InjectedFailure() { return ++gAllocations == gFailAt; }
+void CountBlocks(long delta) { gLiveBlocks += delta; }
+#else
+constexpr bool InjectedFailure() { return false; }
+constexpr void CountBlocks(long) {}
+#endif
 
 // Type codes whose records own a string on the C heap: RTSTR, the extended-data texts 1000 to
 // 1002 and 1005, and the DXF text group codes 0 to 9.
@@ -55,19 +71,27 @@ void ShowSystemLong(const char* function, std::intptr_t value) {
 
 extern "C" {
 
-void* nc_get_mem(unsigned size) { return std::malloc(size); }
+void* nc_get_mem(unsigned size) {
+  if (InjectedFailure()) return nullptr;
+  void* p = std::malloc(size);
+  if (p != nullptr) CountBlocks(1);
+  return p;
+}
 
 int nc_free_mem(void* p) {
   if (p == nullptr) return 0;
   std::free(p);
+  CountBlocks(-1);
   return 1;
 }
 
 char* nc_strdup(const char* s) {
-  if (s == nullptr) return nullptr;
+  if (s == nullptr || InjectedFailure()) return nullptr;
   const std::size_t size = std::strlen(s) + 1;
   auto* copy = static_cast<char*>(std::malloc(size));
-  if (copy != nullptr) std::memcpy(copy, s, size);
+  if (copy == nullptr) return nullptr;
+  CountBlocks(1);
+  std::memcpy(copy, s, size);
   return copy;
 }
 
@@ -76,11 +100,13 @@ int KMR00_free(void* p) { return nc_free_mem(p); }
 char* KMR00_strdup(const char* s) { return nc_strdup(s); }
 
 resbuf* WINKMR00_newrb(short type) {
-  auto* record = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+  auto* record =
+      InjectedFailure() ? nullptr : static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
   if (record == nullptr) {
     kx::detail::ShowApplicationMessage("WINKMR00_newrb failed. OUT OF MEMORY ?");
     return nullptr;
   }
+  CountBlocks(1);
   record->rbnext = nullptr;
   record->restype = type;
   record->resval.rstring = nullptr;  // calloc's zero bytes are a null pointer on our platforms too
@@ -95,6 +121,7 @@ int WINKMR00_relrb(resbuf* chain) {
       chain->resval.rstring = nullptr;
     }
     std::free(chain);
+    CountBlocks(-1);
     chain = next;
   }
   return 1;
@@ -179,5 +206,16 @@ int DOVERO01_OpenFileList(const char* name, int mode, void* listBox) {
 }
 
 int DOVERO01_TRACE1(const char*) { return 0; }
+
+#if defined(KX_FAULT_INJECTION)
+void kx_fault_fail_allocation(long nth) {
+  gFailAt = nth;
+  gAllocations = 0;
+}
+
+long kx_fault_allocations() { return gAllocations; }
+
+long kx_fault_live_blocks() { return gLiveBlocks; }
+#endif
 
 }  // extern "C"

@@ -140,6 +140,9 @@ DT_Punkt::DT_Punkt(const DT_Punkt& other)
       coords_{other.coords_[0], other.coords_[1], other.coords_[2]},
       decimals_(other.decimals_) {}
 
+// Assigning a point to itself copies its values onto themselves, and counts as an edit like any
+// assignment.
+// NOLINTNEXTLINE(bugprone-unhandled-self-assignment)
 DT_Punkt& DT_Punkt::operator=(const DT_Punkt& other) {
   DataType::operator=(other);
   for (int i = 0; i < 3; ++i) coords_[i] = other.coords_[i];

@@ -125,6 +125,8 @@ class TableCurves {
 }  // namespace
 
 bool CurveTable::Same(int i) const {
+  // Bit for bit on purpose: a NaN vertex is unchanged when its bits are, and -0.0 is a change.
+  // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
   return std::memcmp(PointAccess::Coordinates(*points_[i]), &vertices_[i], sizeof(Vertex)) == 0;
 }
 

@@ -79,6 +79,9 @@ class CurveTable {
   bool SpanOutcome(double x, Outcome* o) const;
 
   int Count() const { return static_cast<int>(vertices_.size()); }
+  // Whether a chainage's window is found by search; otherwise a height looks at the windows in
+  // list order, up to every one of them.
+  bool Searchable() const { return searchable_; }
   const Vertex& At(int i) const { return vertices_[i]; }
   // The fit of the window whose B is vertex k + 1.
   const WindowFit& Fit(int k) const { return fits_[k]; }

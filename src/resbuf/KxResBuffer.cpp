@@ -22,6 +22,7 @@ using kx::detail::ReleaseChain;
 constexpr int kBorrowed = -5;      // the buffer holds borrowed records / the record is borrowed
 constexpr int kKindMismatch = -6;  // a text for a number code, or a number for a text code
 constexpr int kSizeOverflow = -7;  // SizeInBytes: the sum does not fit an int
+constexpr int kOutOfMemory = -8;   // a record or a text could not be allocated
 
 // The end of chain, or null when the chain loops back on itself (tortoise and hare).
 resbuf* EndOf(resbuf* chain) {
@@ -158,7 +159,13 @@ resbuf* KxResBuffer::NewRecord(int code, bool text) {
     ErrorKode(kKindMismatch);
     return nullptr;
   }
-  return WINKMR00_newrb(static_cast<short>(code));
+  return Allocate(code);
+}
+
+resbuf* KxResBuffer::Allocate(int code) {
+  resbuf* rec = WINKMR00_newrb(static_cast<short>(code));
+  if (rec == nullptr) ErrorKode(kOutOfMemory);
+  return rec;
 }
 
 int KxResBuffer::Add(resbuf* chain) { return AddResBuffer(chain); }
@@ -176,7 +183,7 @@ int KxResBuffer::Add(KxResBuffer* other, int deleteOther) {
   return 1;
 }
 
-int KxResBuffer::Add(int code) { return AddRecord(WINKMR00_newrb(static_cast<short>(code))); }
+int KxResBuffer::Add(int code) { return AddRecord(Allocate(code)); }
 
 int KxResBuffer::Add(int code, double real) {
   resbuf* rec = NewRecord(code, false);
@@ -218,7 +225,7 @@ int KxResBuffer::Add(int code, const char* text) {
   if (rec == nullptr) return 0;
   if (!ReplaceText(rec, text)) {
     ReleaseChain(rec);
-    return 0;
+    return ErrorKode(kOutOfMemory);
   }
   return AddRecord(rec);
 }
@@ -253,10 +260,15 @@ int KxResBuffer::AddCopyOf(resbuf* chain) {
         type != RTLONG && type != -3) {
       return ErrorKode(-2);
     }
-    resbuf* copy = WINKMR00_newrb(rec->restype);
+    resbuf* copy = Allocate(rec->restype);
     if (copy == nullptr) return 0;
     if (type == RTSTR) {
+      // A copy that lost its text would pass for an empty text: it is not added.
       copy->resval.rstring = KMR00_strdup(TextOf(rec));
+      if (copy->resval.rstring == nullptr) {
+        ReleaseChain(copy);
+        return ErrorKode(kOutOfMemory);
+      }
     } else if (type != -3) {
       copy->resval = rec->resval;
     }
@@ -376,7 +388,7 @@ int KxResBuffer::Set(int code, const DT_Int* shortValue, int occurrence, int add
 
 int KxResBuffer::Set(int code, const char* text, int occurrence, int addIfMissing) {
   if (text == nullptr) return 0;
-  KX_SET_VALUE(true, text, if (!ReplaceText(rec, text)) return 0);
+  KX_SET_VALUE(true, text, if (!ReplaceText(rec, text)) return ErrorKode(kOutOfMemory));
 }
 
 int KxResBuffer::Set(int code, const Streng* text, int occurrence, int addIfMissing) {
@@ -429,10 +441,21 @@ int KxResBuffer::InsertElement(int type, HovedObjekt* value, int code, int posit
     return ErrorKode(kKindMismatch);
   }
 
+  // The text is copied before anything is placed, so that a copy that cannot be made leaves the
+  // buffer as it was.
+  char* text = nullptr;
+  if (type == RTSTR) {
+    text = KMR00_strdup(Streng(static_cast<Streng*>(value)).Get());
+    if (text == nullptr) return ErrorKode(-1);
+  }
   resbuf* rec = WINKMR00_newrb(static_cast<short>(code));
-  if (rec == nullptr) return ErrorKode(-1);
+  if (rec == nullptr) {
+    KMR00_free(text);
+    return ErrorKode(-1);
+  }
   if (first_ == nullptr || position < 1 || position > Lengde()) {
     if (AddResBuffer(rec) == 0) {
+      KMR00_free(text);
       ReleaseChain(rec);
       return 0;
     }
@@ -457,7 +480,7 @@ int KxResBuffer::InsertElement(int type, HovedObjekt* value, int code, int posit
       rec->resval.rint = static_cast<short>(DT_Int(static_cast<DT_Int*>(value)).Get());
       break;
     case RTSTR:
-      rec->resval.rstring = KMR00_strdup(Streng(static_cast<Streng*>(value)).Get());
+      rec->resval.rstring = text;
       break;
     case RTLONG:
       rec->resval.rlong =

@@ -51,7 +51,8 @@ int KxConfigString::Variable(const char* name, Streng* value, int mode) {
   if (value == nullptr) return ErrorKode(-2);
   std::string text = GetString();
   const std::string key = std::string("@") + name;
-  const std::size_t at = text.find(key);
+  const int found = Find(key.c_str(), 0);  // linear in the lengths, whatever the name
+  const std::size_t at = found < 0 ? std::string::npos : static_cast<std::size_t>(found);
   if (at == std::string::npos) {
     if (mode == 0) return ErrorKode(-3);
     text += value->IsEmpty() ? key : key + "=" + value->GetString();

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdarg>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "foundation/Format.h"
 
@@ -40,6 +42,52 @@ int MatchCode(const std::string& text, const char* s, int n, int start) {
 int InclusiveCount(int from, int to) {
   const long long count = static_cast<long long>(to) - from + 1;
   return static_cast<int>(std::min<long long>(count, INT_MAX));
+}
+
+// Calls hit(position) for each occurrence of pattern (not empty) in text from position from on,
+// left to right, until hit returns false. Overlapping occurrences count when overlapping is true;
+// otherwise the search goes on after each occurrence. Always linear in the lengths of text and
+// pattern: std::string::find compares the pattern anew at each position, which for a long pattern
+// that nearly matches everywhere takes the product of the two lengths (minutes for texts of a few
+// megabytes), so a pattern longer than a few characters is searched by Knuth-Morris-Pratt, which
+// never looks at a character of the text twice.
+template <typename Hit>
+void ForEachOccurrence(const std::string& text, const std::string& pattern, std::size_t from,
+                       bool overlapping, Hit hit) {
+  const std::size_t m = pattern.size();
+  constexpr std::size_t kShort = 16;  // up to 16 comparisons a position: the library's own find
+  if (m <= kShort) {
+    for (std::size_t at = text.find(pattern, from); at != std::string::npos;
+         at = text.find(pattern, at + (overlapping ? 1 : m))) {
+      if (!hit(at)) return;
+    }
+    return;
+  }
+  // border[i]: the length of the longest proper prefix of pattern[0..i] that is also its suffix.
+  std::vector<std::size_t> border(m, 0);
+  for (std::size_t i = 1, k = 0; i < m; ++i) {
+    while (k > 0 && pattern[i] != pattern[k]) k = border[k - 1];
+    if (pattern[i] == pattern[k]) ++k;
+    border[i] = k;
+  }
+  for (std::size_t i = from, matched = 0; i < text.size(); ++i) {
+    while (matched > 0 && text[i] != pattern[matched]) matched = border[matched - 1];
+    if (text[i] == pattern[matched]) ++matched;
+    if (matched == m) {
+      if (!hit(i + 1 - m)) return;
+      matched = overlapping ? border[m - 1] : 0;
+    }
+  }
+}
+
+// The first occurrence of pattern (not empty) in text at or after from; npos when there is none.
+std::size_t FindText(const std::string& text, const std::string& pattern, std::size_t from) {
+  std::size_t found = std::string::npos;
+  ForEachOccurrence(text, pattern, from, false, [&found](std::size_t at) {
+    found = at;
+    return false;
+  });
+  return found;
 }
 
 // DOS Nordic code page 865 and the ANSI code page: the letters æ ø å Æ Ø Å ö ä Ö Ä; code page
@@ -141,13 +189,13 @@ int Streng::HvorEr(const char* s, int nth) const {
   if (nth < 1) return -2;
   // An empty text has no occurrences to count.
   if (*s == '\0') return -1;
-  std::size_t from = 0;
-  for (int k = 1;; ++k) {
-    const std::size_t hit = text_.find(s, from);
-    if (hit == std::string::npos) return -1;
-    if (k == nth) return static_cast<int>(hit);
-    from = hit + 1;
-  }
+  int found = -1, count = 0;
+  ForEachOccurrence(text_, s, 0, true, [&](std::size_t at) {
+    if (++count < nth) return true;
+    found = static_cast<int>(at);
+    return false;
+  });
+  return found;
 }
 
 // Comparison -------------------------------------------------------------------------------------
@@ -478,16 +526,16 @@ char* Streng::GetBuffer(int minLength) {
 }
 
 void Streng::ReleaseBuffer(int newLength) {
-  // The string keeps a NUL after its last character, so strlen stops within it.
-  const std::size_t length = newLength < 0
-                                 ? std::strlen(text_.c_str())
-                                 : std::min(static_cast<std::size_t>(newLength), text_.size());
-  text_.resize(length);
+  // The string keeps a NUL after its last character, so strlen stops within it. A given length
+  // never reaches past a NUL either: a text holds none (a NUL written through the buffer, or the
+  // unwritten room of GetBuffer, would otherwise become part of it).
+  const std::size_t written = std::strlen(text_.c_str());
+  text_.resize(newLength < 0 ? written : std::min(static_cast<std::size_t>(newLength), written));
 }
 
 int Streng::Find(const char* s, int start) const {
   if (s == nullptr || *s == '\0') return -1;
-  const std::size_t hit = text_.find(s, static_cast<std::size_t>(std::max(start, 0)));
+  const std::size_t hit = FindText(text_, s, static_cast<std::size_t>(std::max(start, 0)));
   return hit == std::string::npos ? -1 : static_cast<int>(hit);
 }
 
@@ -529,11 +577,11 @@ int Streng::Replace(const char* oldText, const char* newText) {
   std::string result;
   int count = 0;
   std::size_t done = 0;
-  for (std::size_t hit = text_.find(from); hit != std::string::npos; hit = text_.find(from, done)) {
+  ForEachOccurrence(text_, from, 0, false, [&](std::size_t hit) {
     result.append(text_, done, hit - done).append(to);
     done = hit + from.size();
-    ++count;
-  }
+    return ++count < INT_MAX;
+  });
   if (count > 0) {
     result.append(text_, done, std::string::npos);
     text_.swap(result);

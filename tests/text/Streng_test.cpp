@@ -174,15 +174,45 @@ TEST(Streng, LesPromptsAndReadsThroughTheHost) {
   EXPECT_EQ(std::string(s.Get()) + std::to_string(s.hooks), "%s kept3");
 }
 
-// The length written through GetBuffer or Get: up to the NUL, or as given (cut at the length).
+// Searching for a long pattern: overlapping and separate occurrences, and a pattern that nearly
+// matches everywhere in a long text, which compared anew at each position would take some 10^11
+// steps (the test would time out); each search is linear in the lengths.
+TEST(Streng, SearchesForLongPatternsTakeLinearTime) {
+  std::string ab;
+  for (int k = 0; k < 30; ++k) ab += "ab";
+  const std::string pattern = ab.substr(0, 20);  // occurs at 0, 2, ..., 40
+  Streng pairs;
+  pairs = ab.c_str();
+  EXPECT_EQ(std::make_tuple(pairs.HvorEr(pattern.c_str(), 21), pairs.HvorEr(pattern.c_str(), 22),
+                            pairs.Find(pattern.c_str(), 3)),
+            std::make_tuple(40, -1, 4));
+  EXPECT_EQ(pairs.ByttAlleAmedB(pattern.c_str(), "x"), 3);
+  EXPECT_STREQ(pairs.Get(), "xxx");
+
+  Streng text;
+  text = std::string(1 << 20, 'a').c_str();
+  const std::string nearly = std::string(1 << 19, 'a') + "b", many(1 << 19, 'a');
+  EXPECT_EQ(std::make_tuple(text.HvorEr(nearly.c_str(), 1), text.Find(nearly.c_str(), 0),
+                            text.HvorEr(many.c_str(), (1 << 19) + 1)),
+            std::make_tuple(-1, -1, 1 << 19));
+  EXPECT_EQ(text.ByttAlleAmedB(nearly.c_str(), "x"), 0);
+  EXPECT_EQ(text.ByttAlleAmedB(many.c_str(), "x"), 2);
+  EXPECT_STREQ(text.Get(), "xx");
+}
+
+// The length written through GetBuffer or Get: up to the NUL, or as given (cut at the length and
+// at a NUL, which a text never holds).
 TEST(Streng, ReleaseBuffer) {
   Counting s("W0RLD");
   const auto release = [&s](int length) { return s.ReleaseBuffer(length), s.Lengde(); };
   std::strcpy(s.GetBuffer(20), "written into it");
   const int written = release(-1);
+  const int given = release(9);
   s.Get()[5] = '\0';
-  EXPECT_EQ((std::vector<int>{written, release(99), release(9), release(-1), s.hooks}),
-            (std::vector<int>{15, 15, 9, 5, 0}));
+  const int beforeNul = release(99);
+  s.GetBuffer(30);  // room for 30, filled with NULs until written
+  EXPECT_EQ((std::vector<int>{written, given, beforeNul, release(30), s.hooks}),
+            (std::vector<int>{15, 9, 5, 5, 0}));
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 // Lines are read in text mode ("rt"): a line ends at its line feed, which is removed, and the CR
 // of a CR LF line end never reaches the text. A line longer than 510 characters is delivered as
 // several lines of at most 510 characters; a line of exactly 510 (or a multiple) is not followed
-// by an empty one. Line numbers count from 1. Reading opens the file when it is closed; writing
+// by an empty one. A NUL in a line ends the text read from it (a text holds none), never the line.
+// Line numbers count from 1. Reading opens the file when it is closed; writing
 // needs a stream the caller opened (LukkOpp("wt") or LukkOpp("at")).
 
 #include "kx/files/Fil.h"

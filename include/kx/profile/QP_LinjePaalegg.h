@@ -126,9 +126,11 @@ class KX_API QP_LinjePaalegg : public DT_PointList {
   // null, -2 for fewer than two vertices, -3 when from is not below to by more than 1e-9, when an
   // end is not a finite number, when step is not positive or a NaN, or when step is too small to
   // move the position on (the scan would never end), -4 when the scan would take more than
-  // 10 000 000 steps ((to - from) / step above 1e7; about a second of heights), and a failing
-  // height's code minus 100 (outputs untouched). The cursor and the last error code end as the
-  // last height asked left them. Each height costs O(1) for a scan in increasing chainage.
+  // 2 000 000 steps ((to - from) / step above 2e6; a tenth of a second of heights at most; on a
+  // profile whose heights look at its windows in list order, see above, steps times vertices - 2),
+  // and a failing height's code minus 100 (outputs untouched). The cursor and the last error code
+  // end as the last height asked left them. Each height costs O(1) for a scan in increasing
+  // chainage.
   int GetMaxMinHeigth(DT_Double* minHeight, DT_Double* maxHeight, const DT_Double* from = nullptr,
                       const DT_Double* to = nullptr, const DT_Double* step = nullptr);
 

@@ -32,6 +32,12 @@
 // code (ErrorKode(-9999)); Add, Get and Set with a null argument return 0 without a code. Texts
 // from records are shown and copied as they stand, never used as formats.
 //
+// Memory. When a record or a text cannot be allocated (WINKMR00_newrb shows its message), the
+// operation returns 0 with last error code -8 (InsertElement: -1) and the buffer is as it was;
+// AddCopyOf keeps the copies it made before. A change of code that starts an empty text
+// (ChangeCode, ChangeAllCodes, ChangeDXFtoRTCodes, ChangeType) leaves the record without a text
+// instead, which reads as the empty text, and succeeds.
+//
 // Buffers are not copyable: a copy would release the same records twice. Add(KxResBuffer*, int)
 // moves the records of one buffer into another; AddCopyOf appends copies of them.
 
@@ -235,8 +241,10 @@ class KX_API KxResBuffer : public HovedObjekt {
   // Appends a new record through AddResBuffer, releasing it when that refuses it.
   int AddRecord(resbuf* rec);
   // A new record with restype code for a value of the given kind (text or not); null with -6 when
-  // the kind does not fit the code, or when no record can be made.
+  // the kind does not fit the code, with -8 when no record can be made.
   resbuf* NewRecord(int code, bool text);
+  // A new record with code (WINKMR00_newrb); null with last error code -8 when memory runs out.
+  resbuf* Allocate(int code);
   // The occurrence-th record with restype code when it holds the kind asked for; otherwise null,
   // with -6 when the record exists but holds the other kind.
   resbuf* Find(int code, int occurrence, bool text);

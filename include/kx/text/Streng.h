@@ -233,7 +233,7 @@ class KX_API Streng : public DataType {
   // write into it, then call ReleaseBuffer to take the new length.
   char* GetBuffer(int minLength);
   // Takes the length of what was written through Get() or GetBuffer(): newLength characters (cut
-  // at the current length), or up to the first NUL for a negative newLength.
+  // at the current length and at the first NUL), or up to the first NUL for a negative newLength.
   void ReleaseBuffer(int newLength = -1);
   // The character at i, or NUL when i is out of range.
   char GetAt(int i) const;
