@@ -6,7 +6,7 @@
 # library built with KX_FAULT_INJECTION (the faults preset) and its test, which makes every
 # allocation of a scripted sequence fail in turn. Last, a short fuzzing pass: every fuzz target runs
 # for 20 seconds under libFuzzer (fuzz/run.sh; the tests above have already replayed each committed
-# corpus). From a fresh clone the whole command takes about 5 minutes on two cores with seven
+# corpus). From a fresh clone the whole command takes about 6½ minutes on two cores with nine
 # targets; lower the seconds here if more targets bring it near 10 minutes.
 # Installs the Debian packages it needs when they are missing.
 set -eu
