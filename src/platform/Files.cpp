@@ -147,6 +147,7 @@ class TextReader {
     const std::size_t at = static_cast<std::size_t>(logical_ - block_.logical);
     std::size_t n = std::min(size, text_.size() - at);
     if (ctrlZ_ >= at && ctrlZ_ - at < n) n = ctrlZ_ - at;  // the text ends at a Ctrl-Z
+    // NOLINTNEXTLINE(bugprone-not-null-terminated-result): bytes of the text, not a C string
     std::memcpy(out, &text_[at], n);
     logical_ += static_cast<std::int64_t>(n);
     return static_cast<ssize_t>(n);
@@ -256,7 +257,7 @@ class TextReader {
     const Start start = starts_[index];
     ssize_t got;
     do {
-      got = ::pread(fd_, raw_block_, kBlock, static_cast<off_t>(start.raw));
+      got = ::pread(fd_, rawBlock_, kBlock, static_cast<off_t>(start.raw));
     } while (got < 0 && errno == EINTR);
     if (got < 0) return false;
     const std::size_t n = static_cast<std::size_t>(got);
@@ -265,15 +266,15 @@ class TextReader {
     drops_.clear();
     std::size_t i = 0;
     while (i < n) {
-      const void* cr = std::memchr(raw_block_ + i, '\r', n - i);
+      const void* cr = std::memchr(rawBlock_ + i, '\r', n - i);
       const std::size_t stop = cr != nullptr ? static_cast<std::size_t>(
-                                                   static_cast<const char*>(cr) - raw_block_)
+                                                   static_cast<const char*>(cr) - rawBlock_)
                                              : n;
-      text_.append(raw_block_ + i, stop - i);
+      text_.append(rawBlock_ + i, stop - i);
       i = stop;
       if (i == n) break;
       if (i + 1 == n && !last) break;  // a CR ends the block: the next block starts with it
-      if (i + 1 < n && raw_block_[i + 1] == '\n') {
+      if (i + 1 < n && rawBlock_[i + 1] == '\n') {
         drops_.push_back(static_cast<std::int64_t>(text_.size()));
         text_ += '\n';
         i += 2;
@@ -311,7 +312,7 @@ class TextReader {
   std::size_t ctrlZ_ = 0;           // where the first Ctrl-Z of text_ lies (its size: none)
   std::string text_;                // the block decoded
   std::vector<std::int64_t> drops_;  // where in text_ the line feeds of dropped CRs lie
-  char raw_block_[kBlock];
+  char rawBlock_[kBlock] = {};
 };
 // The text readers by their stream, for Tell and Seek. The library is used from one thread, but a
 // host may read two files on two threads: the table is guarded.

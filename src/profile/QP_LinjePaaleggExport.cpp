@@ -63,12 +63,12 @@ void WritePrf(TekstFil& file, const std::vector<Row>& rows) {
   header.Add(",\n");
   file.LeggTilLinje(&header);
   int n = 1;
-  double gIn = 0.0, gOut = 0.0;
+  double gOut = 0.0;  // the grade leaving the previous row (0 before the first)
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const Row& cur = rows[i];
     if (i > 0) {
       const Row& prev = rows[i - 1];
-      gIn = gOut;
+      double gIn = gOut;
       gOut = kx::detail::Grade({prev.x, prev.y}, {cur.x, cur.y});
       if (kx::detail::Lik(prev.z, 0.0, kNoRadius)) gIn = gOut;
       Write(file,

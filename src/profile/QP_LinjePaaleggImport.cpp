@@ -48,7 +48,7 @@ void ShowLineError(QP_LinjePaalegg& profile, const char* fmt, long long number, 
                                  : l.size() <= room - half ? room - l.size()
                                                            : half;
     if (n.size() > nameRoom) n = "..." + n.substr(n.size() - (nameRoom - 3));
-    if (l.size() > room - n.size()) l = l.substr(0, room - n.size() - 3) + "...";
+    if (l.size() > room - n.size()) l.replace(room - n.size() - 3, std::string::npos, "...");
   }
   profile.Error1(fmt, shown, n.c_str(), l.c_str());
 }
@@ -188,11 +188,17 @@ class PrfReader {
     return false;
   }
 
+  // Records code as the last error code and gives false: the import stops there.
+  bool Fails(int code) {
+    profile_.ErrorKode(code);
+    return false;
+  }
+
   bool Curve(Streng& line, const PrfRow& row, long long number) {
     curveRaw_ = line.GetString();  // for the message
     // The row that follows, read ahead and then read again in its turn.
     std::int64_t at = 0;
-    if (file_.GetPos(&at) == 0) return profile_.ErrorKode(-2), false;
+    if (file_.GetPos(&at) == 0) return Fails(-2);
     PrfRow next;
     // A curve row that ends the file has no end row: refused like one followed by a row that is
     // not six values, rather than reading the curve row itself as its own end.
@@ -204,9 +210,9 @@ class PrfReader {
       ahead_.row = next;
       ahead_.count = count;
     }
-    if (count < 6 || !next.Finite()) return profile_.ErrorKode(-4), false;
+    if (count < 6 || !next.Finite()) return Fails(-4);
     long back = static_cast<long>(at);
-    if (file_.SetPos(&back, 0) == 0) return profile_.ErrorKode(-2), false;
+    if (file_.SetPos(&back, 0) == 0) return Fails(-2);
 
     // The grade arriving, from the previous row's point; the grade leaving, from the next row's.
     // Parallel grades (equal in the file, as for a curve whose grades differ by less than the
