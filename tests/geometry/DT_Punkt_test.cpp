@@ -120,16 +120,13 @@ TEST(DT_Punkt, SharedResultsAndNullArguments) {
 
 TEST(DT_Punkt, TextForms) {
   for (const Row& r : Table("geometry/geometry.cases", "ptext")) {
-    DT_Punkt p(1, 2.5, -3);
+    DT_Punkt p(r.D(0, 1), r.D(0, 2), r.D(0, 3));
     p.AntDesimalerSomVises(r.I(0, 0));
     p.ErrorKode(U);
-    EXPECT_STREQ(p.SomChar(r.S(0, 1) == "NULL" ? nullptr : r.S(0, 1).c_str()), r.S(1).c_str())
+    EXPECT_STREQ(p.SomChar(r.S(0, 4) == "NULL" ? nullptr : r.S(0, 4).c_str()), r.S(1).c_str())
         << r.where;
     EXPECT_EQ(p.ErrorKode(-9999), r.S(1).empty() ? -1 : U) << r.where;
   }
-  DT_Punkt p(1, 2, 3);
-  EXPECT_EQ(p.AntDesimalerSomVises(255) + p.AntDesimalerSomVises(-1), 2 * 255);
-  EXPECT_EQ(std::string(p.SomChar(nullptr)).size(), 511u);  // cut, never past the buffer
   HostCapture host;
   DT_Punkt(1, 2.5, -3).SkrivUt();
   EXPECT_EQ(host.Lines(), Texts{"Printf[|0] \nX=1.000000, Y=2.500000, Z= -3.000000"});
