@@ -48,11 +48,9 @@ TEST(KxBasicAPI, PrintsAndRefusesTheRest) {
 
 TEST(KxBasicAPI, ProgramTextsAreOwnedCopies) {
   KxBasicAPI api;
+  char name[] = "Vegprofil";
   EXPECT_EQ(api.API_ProgramName(), nullptr);
-  std::string name = "Vegprofil";
-  api.API_ProgramName(name.c_str());
-  name = "changed";
-  EXPECT_STREQ(api.API_ProgramName(), "Vegprofil");
+  EXPECT_STREQ((api.API_ProgramName(name), name[0] = 'X', api.API_ProgramName()), "Vegprofil");
   EXPECT_STREQ(api.API_ProgramName("Ny"), "Ny");  // replaced; the old copy is released
   api.API_ProgramVersion("1.2");
   KxBasicAPI copy(api), assigned;
@@ -79,19 +77,16 @@ TEST(KxBasicAPI, GetStrReadsOneBoundedLineAtATime) {
   EXPECT_EQ(lines, (Texts{"first", "windows", std::string(511, 'y'), "last"}));
 }
 
-TEST(IO_Enhet, FlagsDebugModeAndNumberedTexts) {
-  IO_Enhet io;
-  char buffer[16] = "own text";
-  EXPECT_STREQ(io.GetTekstNr(17, nullptr), "");
-  EXPECT_EQ((std::vector<long>{io.DebugMode(8), static_cast<long>(io.API_Flags(8)), HovedObjekt().DebugMode()}),
-            (std::vector<long>{8, 512, 0}));  // the previous flags; its own debug mode
-  EXPECT_TRUE(io.API_GetText(17, buffer) == buffer && buffer == std::string("own text"));
-}
-
-// Every text goes to the platform box under the program name, or the application title.
+// Every text goes to the platform box under the program name, or the application title. It has no
+// numbered texts of its own; its debug mode is its own, and the flags answer the previous value.
 TEST(IO_Enhet, TextsGoToTheMessageBoxUnderTheApplicationTitle) {
   HostCapture box(HostCapture::Install::BoxOnly);
   IO_Enhet io;
+  char buffer[16] = "own text";
+  EXPECT_TRUE(io.API_GetText(17, buffer) == buffer && buffer == std::string("own text"));
+  EXPECT_STREQ(io.GetTekstNr(17, nullptr), "");
+  EXPECT_EQ(io.DebugMode(8), 8);
+  EXPECT_EQ(io.API_Flags(8) * 10 + HovedObjekt().DebugMode(), 5120u);
   EXPECT_EQ(io.SkrivCharStreng("hello 100%") + io.API_Printf("via printf"), 0);
   EXPECT_EQ(io.API_MessageBox("via box", "ignored title", 1) * 10 +
                 io.API_ErrorBox("via error box", "ignored title", 0x100001),

@@ -71,6 +71,8 @@ Words Apply(const Row& r, KxResBuffer& rb, resbuf* chain) {
   const std::string& op = r.kind;
   auto arg = [&](std::size_t i) { return r.I(0, i); };
   const auto code = [&rb] { return Of(rb.ErrorKode(-9999)); };
+  const auto counted = [&](int result) { return Words{Of(result), code(), Of(rb.Lengde())}; };
+  Streng text;
   if (op == "Lengde") return {Of(rb.Lengde()), code()};
   if (op == "Add") {
     KxResBuffer other;
@@ -83,39 +85,29 @@ Words Apply(const Row& r, KxResBuffer& rb, resbuf* chain) {
     return {Of(rb.SizeInBytes(nullptr, &bytes, arg(0), arg(1))), Of(bytes), code()};
   }
   if (op == "ChangeDXF") return {Of(rb.ChangeDXFtoRTCodes()), code()};
-  if (op == "AddCopyOf") return {Of(rb.AddCopyOf(&rb)), code(), Of(rb.Lengde())};
+  if (op == "AddCopyOf") return counted(rb.AddCopyOf(&rb));
   if (op == "Text") {
-    Streng text;
     const int result = rb.GetRbAsString(arg(0), text, 0);
-    const std::string shown = text.Lengde() <= 40 ? text.Get() : "[" + Of(text.Lengde()) + "]";
-    return {Of(result), shown};
+    return {Of(result), text.Lengde() <= 40 ? text.Get() : "[" + Of(text.Lengde()) + "]"};
   }
-  if (op == "GetText") {
-    Streng text;
-    return {Of(rb.Get(arg(0), &text, arg(1))), text.Get(), code()};
-  }
-  if (op == "Delete") return {Of(rb.Delete(arg(0), arg(1))), code(), Of(rb.Lengde())};
+  if (op == "GetText") return {Of(rb.Get(arg(0), &text, arg(1))), text.Get(), code()};
+  if (op == "Delete") return counted(rb.Delete(arg(0), arg(1)));
   if (op == "DeleteElement") return {Of(rb.DeleteElement(arg(0))), Of(rb.Lengde())};
   if (op == "Insert") {
     DT_Double value(r.D(0, 3));
-    return {Of(rb.InsertElement(arg(0), &value, arg(1), arg(2))), code(), Of(rb.Lengde())};
+    return counted(rb.InsertElement(arg(0), &value, arg(1), arg(2)));
   }
   if (op == "GetKode") {
     const resbuf* found = rb.GetKode(arg(0), arg(1), nullptr);
-    int position = 0;
-    for (const resbuf* x = rb.Get(1); found != nullptr && x != nullptr; x = x->rbnext) {
-      ++position;
-      if (x == found) break;
-    }
+    int position = 1;
+    for (const resbuf* x = rb.Get(1); found != nullptr && x != found; x = x->rbnext) ++position;
     return {found != nullptr ? Of(position) : "-"};
   }
   if (op == "Link") {  // a record of its own, or the buffer itself
-    const int own =
-        arg(0) == 0 ? rb.AddLink(&rb) : rb.AddLink(rb.Get(static_cast<unsigned short>(arg(0))));
-    return {Of(own), code(), Of(rb.Lengde())};
+    return counted(arg(0) == 0 ? rb.AddLink(&rb)
+                               : rb.AddLink(rb.Get(static_cast<unsigned short>(arg(0)))));
   }
   if (op == "Exist") {
-    Streng text;
     text = r.S(0, 1).c_str();
     return {Of(rb.Exist(arg(0), &text, arg(2))), code()};
   }
@@ -128,7 +120,6 @@ Words Apply(const Row& r, KxResBuffer& rb, resbuf* chain) {
 }
 
 TEST(Hostile, ResultBufferChains) {
-  int rows = 0;
   for (const Row& r : kx::test::Table("hostile/records.cases")) {
     SCOPED_TRACE(r.where);
     kx::test::HostCapture host;  // unknown codes are reported through Printf
@@ -142,9 +133,7 @@ TEST(Hostile, ResultBufferChains) {
       if (rb.Lengde() == 0 && chain != nullptr) Release(chain);  // refused: still the caller's
       EXPECT_EQ(Apply(r, rb, chain), r.cells.at(2));
     }
-    ++rows;
   }
-  EXPECT_GT(rows, 20);
 }
 
 }  // namespace
