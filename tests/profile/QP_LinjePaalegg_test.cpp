@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,6 @@
 #include "support/ElementHeights.h"
 #include "support/HostCapture.h"
 #include "support/NumberTest.h"
-#include "support/ProfileCases.h"
 #include "support/RandomProfile.h"
 #include "support/Table.h"
 
@@ -64,9 +64,15 @@ Values Ask(QP_LinjePaalegg& p, double x) {
   return {result, h, code};
 }
 
-// GetMaxMinHeigth with the arguments given (outputs false: both outputs null).
-CaseAnswer Scan(QP_LinjePaalegg& p, ProfileUnderTest::Arg from, ProfileUnderTest::Arg to,
-                ProfileUnderTest::Arg step, bool outputs = true) {
+// GetMaxMinHeigth with the arguments given (nullopt: left out; outputs false: both outputs null):
+// ok with the lowest and highest height, and the last error code.
+using Arg = std::optional<double>;
+struct Answer {
+  bool ok;
+  std::vector<double> values;
+  int code;
+};
+Answer Scan(QP_LinjePaalegg& p, Arg from, Arg to, Arg step, bool outputs = true) {
   const DT_Double f(from.value_or(0)), t(to.value_or(0)), s(step.value_or(0));
   DT_Double lo, hi;
   const int result = p.GetMaxMinHeigth(outputs ? &lo : nullptr, outputs ? &hi : nullptr,
@@ -79,16 +85,43 @@ void ExpectNear(const std::vector<double>& got, const std::vector<double>& expec
   for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], expected[i], t) << i;
 }
 
+// The cases of heights.cases (its format is described at its top), each line on one profile of the
+// case per shape, asked in file order.
 TEST(QP_LinjePaalegg, HeightsAgreeWithTheCaseFile) {
-  const auto make = [](const std::vector<ProfileVertex>& v, CurveShape shape) {
-    std::shared_ptr<QP_LinjePaalegg> p = Make(v, shape);
-    return ProfileUnderTest{[p](double x) {
-                              const Values a = Ask(*p, x);
-                              return CaseAnswer{a[0].v == 1, {a[1].v}, static_cast<int>(a[2].v)};
-                            },
-                            [p](auto from, auto to, auto step) { return Scan(*p, from, to, step); }};
-  };
-  EXPECT_GT(RunProfileCases("profile/heights.cases", make), 200);
+  std::vector<ProfileVertex> v;
+  std::vector<CurveShape> shapes;
+  std::vector<std::unique_ptr<QP_LinjePaalegg>> profiles;  // built at the case's first check
+  double tolerance = 0.0;
+  int run = 0;
+  for (const Row& r : Table("profile/heights.cases")) {
+    if (r.kind == "case") v.clear(), shapes.clear(), profiles.clear(), tolerance = 0.0;
+    if (r.kind == "mode" && r.S(0) != "parabolic") shapes.push_back(kCircular);
+    if (r.kind == "mode" && r.S(0) != "circular") shapes.push_back(kParabolic);
+    if (r.kind == "vertex") v.push_back({r.D(0, 0), r.D(0, 1), r.D(0, 2)});
+    if (r.kind == "tolerance") tolerance = r.D(0);
+    if (r.kind != "height" && r.kind != "range") continue;
+    if (profiles.empty()) {
+      for (CurveShape shape : shapes) profiles.push_back(Make(v, shape));
+    }
+    // The words before the expectation: X, or FROM TO STEP ('-' leaves one out).
+    const std::size_t at = r.kind == "range" ? 3 : 1, count = at == 3 ? 2 : 1;
+    const auto arg = [&r](std::size_t w) { return r.S(0, w) == "-" ? std::nullopt : Arg(r.D(0, w)); };
+    ASSERT_FALSE(profiles.empty()) << r.where << ": no mode";
+    for (const auto& p : profiles) {
+      SCOPED_TRACE(r.where + (p->Modes(1, 1) != 0 ? " parabolic" : " circular"));
+      const Values h = at == 1 ? Ask(*p, r.D(0, 0)) : Values{};
+      const Answer a = at == 3 ? Scan(*p, arg(0), arg(1), arg(2)) : Answer{h[0] == 1, {h[1].v}, int(h[2].v)};
+      const double t = r.Words(0) > at + count ? r.D(0, at + count) : tolerance;
+      ++run;
+      if (r.S(0, at) == "fails") {
+        EXPECT_TRUE(!a.ok && a.code == r.I(0, at + 1)) << "code " << a.code;
+        continue;
+      }
+      EXPECT_TRUE(a.ok && t > 0.0) << "code " << a.code;
+      for (std::size_t i = 0; i < count; ++i) EXPECT_NEAR(a.values[i], r.D(0, at + i), t);
+    }
+  }
+  EXPECT_GT(run, 200);
 }
 
 // Random profiles in both shapes: at the ends, vertices, tangent points (and 1e-6 either side) and
@@ -124,7 +157,7 @@ TEST(QP_LinjePaalegg, RandomProfilesAgreeWithTheClosedFormAndTheObjects) {
       const double step = random.LogUniform(0.5, 500);
       double lo = 0.0, hi = 0.0;
       if (to > v.back().x || !closed.MinMax(from, to, step, &lo, &hi)) continue;
-      const CaseAnswer scan = Scan(*p, from, to, step);
+      const Answer scan = Scan(*p, from, to, step);
       EXPECT_TRUE(scan.ok && near(scan.values[0], lo) && near(scan.values[1], hi))
           << "scan " << from << " " << to << " " << step << ": code " << scan.code;
     }
@@ -269,7 +302,7 @@ TEST(QP_LinjePaalegg, TheCurveTableFollowsEveryEdit) {
       if (random.Chance(0.2) && n >= 2) {
         SortingProfile fresh(*p);
         const double from = random.Uniform(x0 - 200, x0), to = from + random.Uniform(1, 2000), step = random.LogUniform(10, 500);
-        const CaseAnswer mine = Scan(*p, from, to, step), theirs = Scan(fresh, from, to, step);
+        const Answer mine = Scan(*p, from, to, step), theirs = Scan(fresh, from, to, step);
         // The copy has no nodes without a point: then the cursors are not comparable.
         const bool sameNodes = p->Antall() == fresh.Antall();
         EXPECT_TRUE(mine.ok == theirs.ok && mine.code == theirs.code && mine.values == theirs.values &&
@@ -308,19 +341,15 @@ TEST(QP_LinjePaalegg, HeightCodesAndCursor) {
 
 TEST(QP_LinjePaalegg, HeightExtAndScanCodes) {
   auto p = Make({{0, 0, 0}, {100, 2, 1000}, {200, 0, 0}}, kParabolic);
-  DT_Double line(-1), profile(-1), diff(-1);
-  const DT_Double at(100), before(-1), beyond(300);
-  EXPECT_EQ(p->GetHeightExt(&at, &line, &profile, &diff), 1);
-  ExpectNear({line.Get(), profile.Get(), diff.Get()}, {2, 1.8, 0.2}, 1e-12);
-  // clang-format off
-  const struct { const DT_Double* x; DT_Double *l, *h, *d; int code; } rows[] = {{nullptr, &line, &profile, &diff, -1},  {&at, nullptr, nullptr, nullptr, -2},
-              {&at, nullptr, &profile, &diff, -3},    {&at, &line, nullptr, &diff, -3},
-              {&beyond, &line, nullptr, nullptr, -4}, {&before, &line, &profile, &diff, -104}};
-  // clang-format on
-  for (const auto& r : rows) {
-    EXPECT_EQ((Values{p->GetHeightExt(r.x, r.l, r.h, r.d), LastCode()}), (Values{0, r.code}));
+  for (const Row& r : Table("profile/profile.cases", "ext")) {
+    DT_Double out[3] = {-1, -1, -1};
+    const DT_Double x(r.S(0, 0) == "-" ? 0 : r.D(0, 0));
+    const auto given = [&](int i) { return r.S(0, 1)[i] == '-' ? nullptr : &out[i]; };
+    EXPECT_EQ((Values{p->GetHeightExt(r.S(0, 0) == "-" ? nullptr : &x, given(0), given(1), given(2)), LastCode()}),
+              (Values{r.I(1, 0), r.I(1, 1)})) << r.where;
+    if (r.Words(2) > 0) ExpectNear({out[0].Get(), out[1].Get(), out[2].Get()}, r.Ds(2), 1e-12);
   }
-  const CaseAnswer noOutput = Scan(*p, {}, {}, {}, false);
+  const Answer noOutput = Scan(*p, {}, {}, {}, false);
   EXPECT_TRUE(!noOutput.ok && noOutput.code == -1);
 }
 
@@ -387,17 +416,12 @@ TEST(QP_LinjePaalegg, CheckCurveShowsOverlaps) {
 
 TEST(QP_LinjePaalegg, FormatsWithHugeFieldsAreRefused) {
   for (const Row& r : Table("profile/profile.cases", "format")) {
-    DT_Double d(1.5);
-    DT_Float f(1.5f);
-    DT_Int i(15);
-    DT_Longint l(15);
-    DT_Punkt p(1, 2, 3);
     const std::string kind = r.S(0, 0);
     char* fmt = const_cast<char*>(r.S(0, 1).c_str());
-    d.ErrorKode(U);
-    const std::string text = kind == "double" ? d.SomChar(fmt) : kind == "float" ? f.SomChar(fmt)
-                           : kind == "int"    ? i.SomChar(fmt) : kind == "long"  ? l.SomChar(fmt)
-                                              : p.SomChar(fmt);
+    HovedObjekt().ErrorKode(U);
+    const std::string text = kind == "double" ? DT_Double(1.5).SomChar(fmt) : kind == "float" ? DT_Float(1.5f).SomChar(fmt)
+                           : kind == "int" ? DT_Int(15).SomChar(fmt) : kind == "long" ? DT_Longint(15).SomChar(fmt)
+                           : DT_Punkt(1, 2, 3).SomChar(fmt);
     EXPECT_EQ((Values{text.empty() ? -1 : double(text.size()), LastCode()}), (Values{r.I(1), r.I(1) < 0 ? -1 : U})) << r.where;
   }
 }
