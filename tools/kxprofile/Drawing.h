@@ -31,10 +31,8 @@ class ProfileDrawing {
 
   double Width() const { return width_; }    // mm
   double Height() const { return height_; }  // mm
-  // The horizontal scale 1:N and the page millimetres per metre across and up.
+  // The horizontal scale 1:N.
   double ScaleDenominator() const { return scale_; }
-  double Sx() const { return sx_; }
-  double Sy() const { return sy_; }
   // The page point of a profile point (chainage, height).
   Point ToPage(double chainage, double height) const;
 
