@@ -6,6 +6,7 @@
 
 #include "kx/containers/DT_Nodeliste.h"
 #include "kx/platform/Files.h"
+#include "platform/Streams.h"
 
 namespace {
 
@@ -22,17 +23,8 @@ using Chunk = char[kChunk + 1];
 // cppcheck-suppress constParameter ; the chunk is written
 int ReadChunk(std::FILE* file, Chunk& chunk, bool* ended = nullptr) {
   if (file == nullptr) return -1;
-  int length = 0;
   bool end = false;
-  while (length < kChunk) {
-    const int c = std::getc(file);
-    if (c == EOF) break;
-    if (c == '\n') {
-      end = true;
-      break;
-    }
-    chunk[length++] = static_cast<char>(c);
-  }
+  const int length = kx::platform::ReadLinePiece(file, chunk, kChunk, &end);
   if (length == 0 && !end) return -1;
   if (!end && length == kChunk) {
     const int next = std::getc(file);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -30,6 +31,47 @@ constexpr char kNylpMessage[] =
     "NYLP-line should be:\n\nProfile  Height  Radius    (all decimal numbers).";
 constexpr char kPrfMessage[] =
     "Error importing PRF-file:\n\nUnable to read line %d in \"%s\".\n\n[%s].";
+
+// The numbers of almost every line are plain: an optional sign, digits and at most one decimal
+// point, standing between blanks. Those are read here with strtol/strtod/strtof, which give the
+// very values scanf gives (scanf hands the same characters to them); any other line (exponents,
+// "nan", hexadecimal, a number running into other text) is left to sscanf itself, so that what a
+// line reads as never depends on the path taken. scanf costs several times strtod per number.
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The plain number that starts at p after blanks, or nullptr when it is not plain (an integer:
+// no point, at most nine digits, so that it fits an int as scanf stores it).
+const char* PlainNumber(const char* p, bool integer, const char** end) {
+  while (IsBlank(*p)) ++p;
+  const char* q = p;
+  if (*q == '+' || *q == '-') ++q;
+  int digits = 0, points = 0;
+  for (;; ++q) {
+    if (*q >= '0' && *q <= '9') {
+      ++digits;
+    } else if (*q == '.' && !integer && points == 0) {
+      ++points;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0 || (integer && digits > 9) || (*q != '\0' && !IsBlank(*q))) return nullptr;
+  *end = q;
+  return p;
+}
+
+// Reads count plain numbers from text with read(start, &end) as the conversion; false when one of
+// them is not plain.
+template <typename Read>
+bool ReadPlain(const char* text, int count, bool firstIsInteger, Read read) {
+  for (int i = 0; i < count; ++i) {
+    const char* end = nullptr;
+    const char* start = PlainNumber(text, firstIsInteger && i == 0, &end);
+    if (start == nullptr || !read(i, start, end)) return false;
+    text = end;
+  }
+  return true;
+}
 
 // Shows the message fmt about line number of the file name, quoting line, through Error1. The
 // message must fit the 511 characters of the message buffer whole, its closing words included:
@@ -60,7 +102,13 @@ bool ReadNylpLine(QP_LinjePaalegg& profile, Streng& line, long long number, cons
   if (line.IsEmpty()) return true;
   // Single precision, as the format has always been read: the values are widened afterwards.
   float x = 0.0f, y = 0.0f, r = 0.0f;
-  const int read = std::sscanf(line.Get(), "%f %f %f", &x, &y, &r);
+  float* values[] = {&x, &y, &r};
+  const bool plain = ReadPlain(line.Get(), 3, false, [&](int i, const char* start, const char* end) {
+    char* stop = nullptr;
+    *values[i] = std::strtof(start, &stop);
+    return stop == end;
+  });
+  const int read = plain ? 3 : std::sscanf(line.Get(), "%f %f %f", &x, &y, &r);
   // A NaN, an infinity or a number beyond single precision cannot be a vertex: such a line is
   // refused like one without three numbers.
   if (read < 3 || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(r)) {
@@ -87,15 +135,25 @@ constexpr int kEmptyLine = -100;
 // commas turned into blanks, in a copy (the line stays as read, for the message). The number of
 // values read, or kEmptyLine for a line that is then empty.
 int ParsePrf(const char* line, PrfRow& row) {
-  const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
   const char* end = line + std::strlen(line);
-  while (line < end && space(*line)) ++line;
-  while (end > line && space(end[-1])) --end;
+  while (line < end && IsBlank(*line)) ++line;
+  while (end > line && IsBlank(end[-1])) --end;
   if (line == end) return kEmptyLine;
   char text[kx::detail::kTextBufferSize];  // a line read holds at most 510 characters
   const std::size_t length = std::min(static_cast<std::size_t>(end - line), sizeof text - 1);
   std::replace_copy(line, line + length, text, ',', ' ');
   text[length] = '\0';
+  double* values[] = {nullptr, &row.x, &row.y, &row.grade, &row.radius, &row.length};
+  const bool plain = ReadPlain(text, 6, true, [&](int i, const char* start, const char* stop) {
+    char* at = nullptr;
+    if (i == 0) {
+      row.n = static_cast<int>(std::strtol(start, &at, 10));
+    } else {
+      *values[i] = std::strtod(start, &at);
+    }
+    return at == stop;
+  });
+  if (plain) return 6;
   return std::sscanf(text, "%d %lf %lf %lf %lf %lf", &row.n, &row.x, &row.y, &row.grade,
                      &row.radius, &row.length);
 }
@@ -152,12 +210,20 @@ class PrfReader {
   PrfReader(QP_LinjePaalegg& profile, TekstFil& file, const char* name)
       : profile_(profile), file_(file), name_(name) {}
 
+  // Hands over the line a curve row read ahead, once, as the next line of the file.
+  bool TakeAhead(Streng& line) {
+    if (!ahead_.pending) return false;
+    ahead_.pending = false;
+    line = ahead_.raw.c_str();
+    return true;
+  }
+
   bool Line(Streng& line, long long number) {
     PrfRow row;
     int count;
     const char* raw = line.GetString();
-    if (ahead_.valid && ahead_.raw == raw) {
-      // The row a curve row looked ahead to, read again: its values are known.
+    if (ahead_.valid) {
+      // The row a curve row read ahead: its values are known.
       row = ahead_.row;
       count = ahead_.count;
     } else {
@@ -196,9 +262,8 @@ class PrfReader {
 
   bool Curve(Streng& line, const PrfRow& row, long long number) {
     curveRaw_ = line.GetString();  // for the message
-    // The row that follows, read ahead and then read again in its turn.
-    std::int64_t at = 0;
-    if (file_.GetPos(&at) == 0) return Fails(-2);
+    // The row that follows, read ahead; it is then read in its turn from what was kept, so the
+    // file is read once and need not be seekable.
     PrfRow next;
     // A curve row that ends the file has no end row: refused like one followed by a row that is
     // not six values, rather than reading the curve row itself as its own end.
@@ -206,13 +271,11 @@ class PrfReader {
     if (file_.LesNesteLinje(&line, nullptr, 0) != 0) {
       ahead_.raw = line.GetString();
       count = ParsePrf(ahead_.raw.c_str(), next);
-      ahead_.valid = true;
+      ahead_.valid = ahead_.pending = true;
       ahead_.row = next;
       ahead_.count = count;
     }
     if (count < 6 || !next.Finite()) return Fails(-4);
-    long back = static_cast<long>(at);
-    if (file_.SetPos(&back, 0) == 0) return Fails(-2);
 
     // The grade arriving, from the previous row's point; the grade leaving, from the next row's.
     // Parallel grades (equal in the file, as for a curve whose grades differ by less than the
@@ -250,11 +313,12 @@ class PrfReader {
   std::string curveRaw_;            // the curve row being read, as read
   // The line read ahead, as read, and its values.
   struct Ahead {
-    bool valid;
+    bool valid;    // row and count hold the values of the next line Line gets
+    bool pending;  // raw is still to be handed over by TakeAhead
     std::string raw;
     PrfRow row;
     int count;
-  } ahead_{false, {}, {}, 0};
+  } ahead_{false, false, {}, {}, 0};
 };
 
 }  // namespace
@@ -267,7 +331,8 @@ int QP_LinjePaalegg::InitFromAsciiFile(Streng& fileName, int type) {
   if (file.LukkOpp("rt") == 0) return ErrorKode(-2);
   PrfReader prf(*this, file, fileName.Get());
   Streng line;
-  for (long long number = 1; file.LesNesteLinje(&line, nullptr, 0) != 0; ++number) {
+  for (long long number = 1; prf.TakeAhead(line) || file.LesNesteLinje(&line, nullptr, 0) != 0;
+       ++number) {
     if (type != kNylp && type != kPrf) return ErrorKode(-1);
     const bool read =
         type == kNylp ? ReadNylpLine(*this, line, number, fileName.Get()) : prf.Line(line, number);
