@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,8 +59,8 @@ const char* PlainNumber(const char* p, bool integer, const char** end) {
   return p;
 }
 
-// Reads count plain numbers from text with read(start, &end) as the conversion; false when one of
-// them is not plain.
+// Reads count plain numbers from text, read(i, start, end) converting the i-th (the characters from
+// start to end) and telling whether the conversion took them all; false when one is not plain.
 template <typename Read>
 bool ReadPlain(const char* text, int count, bool firstIsInteger, Read read) {
   for (int i = 0; i < count; ++i) {
