@@ -1,7 +1,5 @@
 #include "kx/platform/Files.h"
 
-#include "platform/Streams.h"
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -761,26 +759,6 @@ std::FILE* CreateTempFile(const char* besideName, std::string& name) {
 
 SystemCallHook SetSystemCallHook(SystemCallHook hook) {
   return std::exchange(Hook(), std::move(hook));
-}
-
-int ReadLinePiece(std::FILE* file, char* out, int max, bool* lineFeed) {
-  // getc takes the stream's lock for every character, which made the lock most of the cost of
-  // reading a text file; one lock for the piece gives the same characters.
-  flockfile(file);
-  int length = 0;
-  bool feed = false;
-  while (length < max) {
-    const int c = getc_unlocked(file);
-    if (c == EOF) break;
-    if (c == '\n') {
-      feed = true;
-      break;
-    }
-    out[length++] = static_cast<char>(c);
-  }
-  funlockfile(file);
-  *lineFeed = feed;
-  return length;
 }
 
 }  // namespace kx::platform
